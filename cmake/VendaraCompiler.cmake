@@ -1,0 +1,11 @@
+# Warnings for every target of the project; sanitizers when asked for.
+add_compile_options(-Wall -Wextra)
+if(VENDARA_WERROR)
+    add_compile_options(-Werror)
+endif()
+
+if(VENDARA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,97 @@
+#include "common/core/safefile.h"
+
+// POSIX
+#include <sys/stat.h>
+#include <unistd.h>
+
+// std
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SafeFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        mDir = fs::temp_directory_path()
+               / ("safefile-" + std::to_string(::getpid()) + "-"
+                  + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(mDir);
+        fs::create_directories(mDir);
+    }
+    void TearDown() override
+    {
+        fs::permissions(mDir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(mDir);
+    }
+    static std::string read(const fs::path &p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    [[nodiscard]] std::size_t entries() const
+    {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(mDir), fs::directory_iterator()));
+    }
+    fs::path mDir;
+};
+
+TEST_F(SafeFileTest, ReplacesContentAndKeepsPermissions)
+{
+    const fs::path target = mDir / "data.dat";
+    ASSERT_TRUE(common::replaceFile(target, "old"));
+    ::chmod(target.c_str(), 0640);
+    ASSERT_TRUE(common::replaceFile(target, std::string("new\0bytes", 9)));
+    EXPECT_EQ(read(target), std::string("new\0bytes", 9));
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(SafeFileTest, DiscardedOrDestroyedWriteLeavesTheOldFile)
+{
+    const fs::path target = mDir / "data.dat";
+    ASSERT_TRUE(common::replaceFile(target, "old"));
+    {
+        common::SafeFile file(target);
+        ASSERT_TRUE(file.open());
+        file.write("half of it");
+    }
+    EXPECT_EQ(read(target), "old");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(SafeFileTest, UnwritableFolderIsAFailureWithAMessage)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path target = mDir / "data.dat";
+    ASSERT_TRUE(common::replaceFile(target, "old"));
+    fs::permissions(mDir, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto status = common::replaceFile(target, "new");
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.message().find(target.string()), std::string::npos);
+    EXPECT_EQ(read(target), "old");
+}
+
+TEST_F(SafeFileTest, MissingFolderIsAFailure)
+{
+    const auto status = common::replaceFile(mDir / "no" / "such" / "file", "x");
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(status.message().empty());
+}
+
+} // namespace
