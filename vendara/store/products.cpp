@@ -1,0 +1,272 @@
+#include "products.h"
+
+#include "numberforms.h"
+#include "productcolumns.h"
+#include "productorder.h"
+#include "storetexts.h"
+#include "trace.h"
+
+#include "common/core/safefile.h"
+#include "common/prompt/prompter.h"
+#include "common/qt/cp1252text.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vendara {
+
+namespace {
+
+constexpr char kSeparator[] = "\x7F\x7F\x7F";
+constexpr qsizetype kSeparatorSize = 3;
+constexpr char kDel = '\x7F';
+
+// Physical lines end with CR LF, CR or LF; the line end is not part of the line.
+class LineReader
+{
+public:
+    explicit LineReader(const QByteArray &data)
+        : mData(data)
+    {}
+
+    [[nodiscard]] bool atEnd() const { return mPos >= mData.size(); }
+    [[nodiscard]] qsizetype position() const { return mPos; }
+
+    QByteArray next()
+    {
+        const char *begin = mData.constData() + mPos;
+        const qsizetype rest = mData.size() - mPos;
+        qsizetype length = 0;
+        while (length < rest && begin[length] != '\r' && begin[length] != '\n')
+            ++length;
+        QByteArray line(begin, length);
+        mPos += length;
+        if (mPos < mData.size()) {
+            if (mData.at(mPos) == '\r' && mPos + 1 < mData.size() && mData.at(mPos + 1) == '\n')
+                mPos += 2;
+            else
+                ++mPos;
+        }
+        return line;
+    }
+
+private:
+    const QByteArray &mData;
+    qsizetype mPos = 0;
+};
+
+bool onlyLineBreaksOrSpaces(const QByteArray &text)
+{
+    for (const char c : text) {
+        if (c != '\r' && c != '\n' && c != ' ' && c != '\t')
+            return false;
+    }
+    return true;
+}
+
+int openErrorNumber(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QFileInfo(info.absolutePath()).isDir() ? 53 : 76;
+    return 75;
+}
+
+} // namespace
+
+Products::Products(Table &table, prompt::Prompter *prompter, const Trace *trace)
+    : mTable(table)
+    , mPrompter(prompter)
+    , mTrace(trace)
+{}
+
+void Products::placeRecord(int row, const QByteArray &record)
+{
+    int column = 1;
+    qsizetype start = 0;
+    while (column <= product::ColumnCount) {
+        const qsizetype at = record.indexOf(kSeparator, start);
+        QByteArray field;
+        if (at < 0) {
+            // No separator follows: the rest is the start of a field of a record that ends
+            // early (a file cut off inside a record); take it as far as it goes.
+            field = record.mid(start);
+            if (field.isEmpty())
+                break;
+        } else {
+            field = record.mid(start, at - start);
+        }
+        const QString text = common::fromCp1252(field);
+        if (column == product::Price) {
+            if (text.isEmpty())
+                mTable.setCell(row, column, Cell());
+            else if (const auto price = NumberForms::readSingle(text))
+                mTable.setCell(row, column, Cell(*price));
+            else
+                mTable.setCell(row, column, Cell());
+        } else {
+            mTable.setCell(row, column, Cell(text));
+        }
+        if (at < 0)
+            break;
+        start = at + kSeparatorSize;
+        ++column;
+    }
+}
+
+Products::ReadResult Products::ReadProds(const QString &fileName)
+{
+    ReadResult result;
+    mFurther.clear();
+    mFurtherCount = 0;
+
+    auto fail = [&](int number) {
+        result.errorNumber = number;
+        if (mPrompter != nullptr)
+            mPrompter->message(texts::errorReadingFile(number), texts::errorCaption(),
+                               prompt::Buttons::Ok);
+    };
+
+    QFile file(fileName);
+    if (!file.exists() || QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
+        fail(openErrorNumber(fileName));
+        mCount = 0;
+        return result;
+    }
+    const bool trace = mTrace != nullptr && mTrace->enabled();
+    if (trace)
+        mTrace->show(QStringLiteral("Opened Filename"), QStringLiteral("test"));
+    const QByteArray data = file.readAll();
+    const bool readFailed = file.error() != QFileDevice::NoError;
+    file.close();
+
+    mTable.beginReset();
+    LineReader lines(data);
+    int row = 1;
+    while (!lines.atEnd()) {
+        const qsizetype recordStart = lines.position();
+        QByteArray record = lines.next();
+        if (trace)
+            mTrace->show(QStringLiteral("read line ") + common::fromCp1252(record),
+                         QStringLiteral("Test"));
+        bool complete = record.endsWith(kDel);
+        while (!complete && !lines.atEnd()) {
+            record += "\r\n";
+            record += lines.next();
+            complete = record.endsWith(kDel);
+        }
+        if (!complete && onlyLineBreaksOrSpaces(record))
+            break; // blank lines at the end of the file are not a product
+        if (row > mTable.rows()) {
+            QByteArray raw = data.mid(recordStart, lines.position() - recordStart);
+            if (!raw.endsWith('\n') && !raw.endsWith('\r'))
+                raw += "\r\n";
+            mFurther += raw;
+            ++mFurtherCount;
+        } else {
+            placeRecord(row, record);
+            if (trace)
+                mTrace->show(QStringLiteral("array 1 is ") + mTable.cell(row, 1).toText(),
+                             QStringLiteral("test"), prompt::Buttons::OkCancel);
+            ++row;
+        }
+        if (!complete)
+            break; // the file ended inside this record
+    }
+    mTable.endReset();
+
+    mCount = row - 1;
+    result.count = mCount;
+    result.further = mFurtherCount;
+    if (readFailed)
+        fail(57);
+    else if (mFurtherCount > 0 && mPrompter != nullptr)
+        mPrompter->message(texts::tooManyProducts(mTable.rows(), mFurtherCount),
+                           texts::catalogueCaption(), prompt::Buttons::Ok,
+                           prompt::Icon::Exclamation);
+    return result;
+}
+
+common::Status Products::WriteProds(const QString &fileName) const
+{
+    QByteArray bytes;
+    bytes.reserve(mTable.rows() * 64 + mFurther.size());
+    for (int row = 1; row <= mTable.rows(); ++row) {
+        if (mTable.cell(row, product::PartNumber).isEmpty())
+            continue; // a row without a part number is not a product
+        for (int column = 1; column <= product::ColumnCount; ++column) {
+            const Cell &cell = mTable.cell(row, column);
+            if (!cell.isEmpty())
+                bytes += common::toCp1252(Table::withoutSeparatorCharacter(cell.toText()));
+            bytes += QByteArrayView(kSeparator, kSeparatorSize);
+        }
+        bytes += "\r\n";
+    }
+    bytes += mFurther;
+    return common::replaceFile(QFile::encodeName(fileName).toStdString(),
+                               std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+Products::ReadResult Products::load(const QString &fileName)
+{
+    mTable.beginReset();
+    mTable.setBounds(0, product::ColumnCount);
+    mTable.setBounds(product::Capacity, product::ColumnCount);
+    const ReadResult result = ReadProds(fileName);
+    mTable.setBounds(mCount, product::ColumnCount);
+    sortByColumn(product::PartNumber);
+    mTable.endReset();
+    return result;
+}
+
+bool Products::save(const QString &fileName) const
+{
+    const QString lost = unencodableCharacters();
+    if (!lost.isEmpty() && mPrompter != nullptr) {
+        QStringList each;
+        for (const char32_t cp : lost.toUcs4())
+            each.append(QString::fromUcs4(&cp, 1));
+        mPrompter->message(texts::unencodableCharacters(each.join(QLatin1Char(' '))),
+                           texts::catalogueCaption(), prompt::Buttons::Ok,
+                           prompt::Icon::Exclamation);
+    }
+    const common::Status written = WriteProds(fileName);
+    if (written.ok() || mPrompter == nullptr)
+        return true;
+    const prompt::Answer answer = mPrompter->message(
+        texts::saveFailed(QDir::toNativeSeparators(fileName),
+                          QString::fromLocal8Bit(written.message().c_str())),
+        texts::errorCaption(), prompt::Buttons::YesNo, prompt::Icon::Exclamation);
+    return answer == prompt::Answer::Yes;
+}
+
+void Products::sortByColumn(int column)
+{
+    mTable.setBounds(mCount, product::ColumnCount);
+    mTable.sortRows(1, mCount, column, ProductOrder::compare);
+}
+
+int Products::findPartNumber(const QString &partNumber, int startRow) const
+{
+    return mTable.find(startRow, product::PartNumber, Cell(partNumber), ProductOrder::compare);
+}
+
+QString Products::unencodableCharacters() const
+{
+    QString all;
+    for (int row = 1; row <= mTable.rows(); ++row) {
+        if (mTable.cell(row, product::PartNumber).isEmpty())
+            continue;
+        for (int column = 1; column <= product::ColumnCount; ++column) {
+            const Cell &cell = mTable.cell(row, column);
+            if (cell.isText()) {
+                all += common::unencodableCharacters(cell.text());
+            }
+        }
+    }
+    return common::unencodableCharacters(all);
+}
+
+} // namespace vendara

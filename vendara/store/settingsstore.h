@@ -1,0 +1,43 @@
+// The per-user settings store: text values addressed by application name, section and key,
+// kept by QSettings in INI form in the user's configuration folder
+// ($XDG_CONFIG_HOME/<application>/<application>.ini). Section and key names are matched
+// without regard to letter case, as the store this program grew up with did; QSettings
+// itself tells case apart, so names are matched here. Every value is written at once and
+// nothing is cached: each read sees the file.
+#pragma once
+
+// Qt
+#include <QString>
+
+// std
+#include <optional>
+
+namespace vendara {
+
+class SettingsStore
+{
+public:
+    // "Vendara LITE" for every setting of the catalogue program.
+    explicit SettingsStore(QString application = QStringLiteral("Vendara LITE"));
+
+    [[nodiscard]] const QString &application() const { return mApplication; }
+    [[nodiscard]] QString fileName() const;
+
+    // The stored text, or `defaultValue` when the key is not there.
+    [[nodiscard]] QString value(const QString &section, const QString &key,
+                                const QString &defaultValue = {}) const;
+    [[nodiscard]] bool contains(const QString &section, const QString &key) const;
+    void setValue(const QString &section, const QString &key, const QString &value);
+    void remove(const QString &section, const QString &key);
+
+    // A stored number (as the user's number settings or the plain form write it), or
+    // `defaultValue` when the key is missing or its text is not a number.
+    [[nodiscard]] double number(const QString &section, const QString &key,
+                                double defaultValue) const;
+    void setNumber(const QString &section, const QString &key, double value);
+
+private:
+    QString mApplication;
+};
+
+} // namespace vendara
