@@ -1,0 +1,199 @@
+#include "recordencoder.h"
+
+#include "bytes.h"
+#include "datarecord.h"
+
+namespace pdb {
+
+namespace {
+
+// The length of a text once its line breaks are made single line feeds.
+std::size_t lineTextLength(std::string_view text)
+{
+    std::size_t length = text.size();
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const char c = text[i];
+        if ((c == '\r' || c == '\n') && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
+            --length;
+            ++i;
+        }
+    }
+    return length;
+}
+
+class StringSink
+{
+public:
+    explicit StringSink(std::string &out)
+        : mOut(out)
+    {}
+    void bytes(std::string_view b) { mOut += b; }
+    void byte(std::uint8_t b) { mOut.push_back(static_cast<char>(b)); }
+    void zeros(std::size_t n) { mOut.append(n, '\0'); }
+    void length(std::size_t n) { appendLittleEndian16(mOut, static_cast<std::uint32_t>(n)); }
+    void number(std::uint32_t n) { appendLittleEndian32(mOut, n); }
+    // A text with its line breaks made single line feeds: each CR or LF becomes LF, and a
+    // CR or LF directly after it is dropped.
+    void lineText(std::string_view text)
+    {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == '\r' || c == '\n') {
+                mOut.push_back('\n');
+                if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n'))
+                    ++i;
+            } else {
+                mOut.push_back(c);
+            }
+        }
+    }
+
+private:
+    std::string &mOut;
+};
+
+class CountingSink
+{
+public:
+    void bytes(std::string_view b) { mCount += b.size(); }
+    void byte(std::uint8_t) { ++mCount; }
+    void zeros(std::size_t n) { mCount += n; }
+    void length(std::size_t) { mCount += 2; }
+    void number(std::uint32_t) { mCount += 4; }
+    void lineText(std::string_view text) { mCount += lineTextLength(text); }
+    [[nodiscard]] std::size_t count() const { return mCount; }
+
+private:
+    std::size_t mCount = 0;
+};
+
+} // namespace
+
+RecordEncoder::RecordEncoder(const MasterRecord &descriptor,
+                             const std::array<PopupList, kFieldCount> &popups, TextFormats formats)
+    : mTagged(descriptor.recordTagFlag != 0)
+    , mPopups(popups)
+    , mFormats(formats)
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        Slot &slot = mSlots[static_cast<std::size_t>(i)];
+        slot.type = descriptor.fields[static_cast<std::size_t>(i)].fieldType();
+        slot.column = descriptor.displayColumn(i);
+        slot.usedFieldFollows = descriptor.anyUsedFieldFrom(i);
+    }
+}
+
+template<typename Sink>
+void RecordEncoder::encodeInto(std::span<const std::string_view> columns, Sink &sink) const
+{
+    if (mTagged) {
+        sink.byte(1);
+        sink.bytes(kTagText);
+        sink.zeros(kTagSize - 1 - kTagText.size());
+    } else {
+        sink.byte(0);
+    }
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Slot &slot = mSlots[static_cast<std::size_t>(i)];
+        const std::string_view text =
+            slot.column >= 0 && static_cast<std::size_t>(slot.column) < columns.size()
+                ? columns[static_cast<std::size_t>(slot.column)]
+                : std::string_view{};
+        switch (slot.type) {
+        case FieldType::Unused:
+            if (!slot.usedFieldFollows) {
+                sink.length(kEndMark);
+                return;
+            }
+            sink.length(0);
+            break;
+        case FieldType::Text:
+        case FieldType::Text2:
+        case FieldType::Note: {
+            const std::size_t limit =
+                slot.type == FieldType::Note ? kMaxNoteLength : kMaxTextLength;
+            const std::string_view taken = text.substr(0, limit);
+            const std::size_t length = lineTextLength(taken);
+            if (length == 0) {
+                sink.length(0);
+            } else {
+                sink.length(length + 1);
+                sink.lineText(taken);
+                sink.byte(0);
+            }
+            break;
+        }
+        case FieldType::Decimal:
+        case FieldType::Derived:
+            if (text.empty()) {
+                sink.length(0);
+            } else {
+                // at most 9 characters and the NUL
+                const std::string_view taken = text.substr(0, kMaxShortTextEntry - 1);
+                sink.length(taken.size() + 1);
+                sink.bytes(taken);
+                sink.byte(0);
+            }
+            break;
+        case FieldType::Popup:
+            sink.length(1);
+            sink.byte(mPopups[static_cast<std::size_t>(i)].indexOf(text));
+            break;
+        case FieldType::CheckBox:
+            sink.length(1);
+            sink.byte(checkBoxOfText(text));
+            break;
+        case FieldType::Placeholder:
+            sink.length(1);
+            sink.byte(0);
+            break;
+        case FieldType::Date:
+            sink.length(4);
+            sink.number(dayNumberOfText(text, mFormats.dateFormat));
+            break;
+        case FieldType::Time: {
+            const TimeOfDay time = timeOfText(text, mFormats.timeFormat);
+            sink.length(4);
+            sink.byte(0);
+            sink.byte(time.minute);
+            sink.byte(time.hour);
+            sink.byte(0);
+            break;
+        }
+        case FieldType::Integer:
+        case FieldType::Unique:
+        case FieldType::UniqueNumber:
+            sink.length(4);
+            sink.number(static_cast<std::uint32_t>(numberOfText(text)));
+            break;
+        case FieldType::UniqueWithTail:
+            sink.length(24);
+            sink.number(static_cast<std::uint32_t>(numberOfText(text)));
+            sink.zeros(20);
+            break;
+        case FieldType::NoValue:
+        default:
+            // a type code this program does not know stores nothing, as a field with no
+            // stored value does
+            sink.length(0);
+            break;
+        }
+    }
+}
+
+std::size_t RecordEncoder::encode(std::span<const std::string_view> columns, std::string &out) const
+{
+    const std::size_t before = out.size();
+    StringSink sink(out);
+    encodeInto(columns, sink);
+    return out.size() - before;
+}
+
+std::size_t RecordEncoder::encodedSize(std::span<const std::string_view> columns) const
+{
+    CountingSink sink;
+    encodeInto(columns, sink);
+    return sink.count();
+}
+
+} // namespace pdb
