@@ -1,0 +1,214 @@
+#include "csvtable.h"
+
+// std
+#include <algorithm>
+#include <cstring>
+
+namespace convert {
+
+namespace {
+
+constexpr char kQuote = '"';
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n' || c == '\0';
+}
+
+// The state of one parse: reads at `pos`, writes decoded bytes at `out` (never ahead of
+// `pos`, so the text is decoded in place).
+class Parser
+{
+public:
+    Parser(std::string &text, char separator, std::vector<std::uint32_t> &fieldStarts,
+           std::vector<std::uint32_t> &recordFirst)
+        : mText(text)
+        , mSize(text.size())
+        , mSeparator(separator)
+        , mFieldStarts(fieldStarts)
+        , mRecordFirst(recordFirst)
+    {
+        mSpecial.fill(false);
+        for (const char c : {separator, kQuote, '\r', '\n', '\0'})
+            mSpecial[static_cast<unsigned char>(c)] = true;
+    }
+
+    void run()
+    {
+        while (mPos < mSize)
+            record();
+        mFieldStarts.push_back(static_cast<std::uint32_t>(mOut));
+        mRecordFirst.push_back(static_cast<std::uint32_t>(mFieldStarts.size() - 1));
+    }
+
+private:
+    enum class FieldEnd { Separator, Record };
+
+    void record()
+    {
+        mRecordFirst.push_back(static_cast<std::uint32_t>(mFieldStarts.size()));
+        mFieldsInRecord = 0;
+        // A record holding only a line end keeps no field; it reads as 30 empty ones.
+        const char first = mText[mPos];
+        if (first != mSeparator && isLineEnd(first)) {
+            consumeLineEnd();
+            return;
+        }
+        while (field() == FieldEnd::Separator) {
+        }
+    }
+
+    // Consumes the line-end byte at mPos and one CR or LF right after it.
+    void consumeLineEnd()
+    {
+        ++mPos;
+        if (mPos < mSize && (mText[mPos] == '\r' || mText[mPos] == '\n'))
+            ++mPos;
+    }
+
+    void emit(char c)
+    {
+        if (mKeep)
+            mText[mOut++] = c;
+    }
+
+    FieldEnd field()
+    {
+        mKeep = mFieldsInRecord < CsvTable::kMaxFields;
+        ++mFieldsInRecord;
+        if (mKeep)
+            mFieldStarts.push_back(static_cast<std::uint32_t>(mOut));
+        bool quoted = false;
+        if (mPos < mSize && mText[mPos] == kQuote && mSeparator != kQuote) {
+            quoted = true;
+            ++mPos;
+        }
+        while (mPos < mSize) {
+            const char c = mText[mPos];
+            if (quoted) {
+                if (c == kQuote) {
+                    if (mPos + 1 < mSize && mText[mPos + 1] == kQuote) {
+                        emit(kQuote);
+                        mPos += 2;
+                        continue;
+                    }
+                    // The closing quote: a separator after it is consumed; anything else
+                    // starts the next field or ends the record.
+                    ++mPos;
+                    if (mPos >= mSize)
+                        return FieldEnd::Record;
+                    const char next = mText[mPos];
+                    if (next == mSeparator) {
+                        ++mPos;
+                        return FieldEnd::Separator;
+                    }
+                    if (isLineEnd(next)) {
+                        consumeLineEnd();
+                        return FieldEnd::Record;
+                    }
+                    return FieldEnd::Separator;
+                }
+                emit(isLineEnd(c) ? '\r' : c);
+                ++mPos;
+                continue;
+            }
+            if (!mSpecial[static_cast<unsigned char>(c)]) {
+                copyPlainRun();
+                continue;
+            }
+            if (c == mSeparator) {
+                ++mPos;
+                return FieldEnd::Separator;
+            }
+            if (isLineEnd(c)) {
+                consumeLineEnd();
+                return FieldEnd::Record;
+            }
+            // a double quote inside an unquoted field
+            if (mPos + 1 < mSize && mText[mPos + 1] == kQuote) {
+                emit(kQuote);
+                mPos += 2;
+            } else if (mPos + 1 < mSize && mText[mPos + 1] == mSeparator) {
+                mPos += 2;
+                return FieldEnd::Separator;
+            } else {
+                quoted = true;
+                ++mPos;
+            }
+        }
+        return FieldEnd::Record;
+    }
+
+    // Copies the bytes up to the next special one.
+    void copyPlainRun()
+    {
+        const std::size_t start = mPos;
+        while (mPos < mSize && !mSpecial[static_cast<unsigned char>(mText[mPos])])
+            ++mPos;
+        if (!mKeep)
+            return;
+        const std::size_t length = mPos - start;
+        if (mOut != start)
+            std::memmove(mText.data() + mOut, mText.data() + start, length);
+        mOut += length;
+    }
+
+    std::string &mText;
+    const std::size_t mSize;
+    const char mSeparator;
+    std::vector<std::uint32_t> &mFieldStarts;
+    std::vector<std::uint32_t> &mRecordFirst;
+    std::array<bool, 256> mSpecial{};
+    std::size_t mPos = 0;
+    std::size_t mOut = 0;
+    std::size_t mFieldsInRecord = 0;
+    bool mKeep = true;
+};
+
+} // namespace
+
+CsvTable CsvTable::parse(std::string bytes, char separator)
+{
+    CsvTable table;
+    // A guess at the number of fields, so that the index rarely grows.
+    const auto separators = std::count(bytes.begin(), bytes.end(), separator);
+    const auto lines = std::count(bytes.begin(), bytes.end(), '\n');
+    table.mFieldStarts.reserve(static_cast<std::size_t>(separators + lines) + 2);
+    table.mRecordFirst.reserve(static_cast<std::size_t>(lines) + 2);
+    table.mText = std::move(bytes);
+    Parser(table.mText, separator, table.mFieldStarts, table.mRecordFirst).run();
+    return table;
+}
+
+std::size_t CsvTable::fieldCount(std::size_t record) const
+{
+    const std::size_t count = mRecordFirst[record + 1] - mRecordFirst[record];
+    return count == 0 ? kMaxFields : count;
+}
+
+std::string_view CsvTable::field(std::size_t record, std::size_t column) const
+{
+    const std::size_t first = mRecordFirst[record];
+    if (column >= mRecordFirst[record + 1] - first)
+        return {};
+    const std::size_t start = mFieldStarts[first + column];
+    const std::size_t end = mFieldStarts[first + column + 1];
+    return std::string_view(mText).substr(start, end - start);
+}
+
+void CsvTable::fields(std::size_t record, std::array<std::string_view, kMaxFields> &out) const
+{
+    const std::size_t first = mRecordFirst[record];
+    const std::size_t count = mRecordFirst[record + 1] - first;
+    const std::string_view text(mText);
+    for (std::size_t c = 0; c < kMaxFields; ++c) {
+        if (c < count) {
+            const std::size_t start = mFieldStarts[first + c];
+            out[c] = text.substr(start, mFieldStarts[first + c + 1] - start);
+        } else {
+            out[c] = {};
+        }
+    }
+}
+
+} // namespace convert
