@@ -1,0 +1,312 @@
+#include "frmmain.h"
+
+#include "discountstab.h"
+#include "generaltab.h"
+#include "icons.h"
+#include "mainarea.h"
+#include "mainmenus.h"
+#include "productgrid.h"
+#include "quotetab.h"
+#include "statuspanels.h"
+
+#include "vendara/store/numberforms.h"
+#include "vendara/store/passwordcommand.h"
+#include "vendara/store/productcolumns.h"
+#include "vendara/store/programcontext.h"
+#include "vendara/store/storetexts.h"
+#include "vendara/store/tablemodel.h"
+
+// Qt
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace vendara {
+
+namespace {
+
+// GrdMain's design columns, bound by position to table columns 1 to 13. Only "Part Number"
+// and "Product Name" are in view; the product name is four grids wide and the rest lie
+// beyond it.
+QList<GridColumn> productGridColumns()
+{
+    const CellFormat money = CellFormat::Currency;
+    const CellFormat general = CellFormat::GeneralNumber;
+    return {{1, QStringLiteral("Part Number")},    {2, QStringLiteral("Product Name")},
+            {3, QStringLiteral("Price"), money},   {4, QStringLiteral("Price1"), money},
+            {5, QStringLiteral("vol1"), general},  {6, QStringLiteral("Price2"), money},
+            {7, QStringLiteral("Vol2"), general},  {8, QStringLiteral("Price3"), money},
+            {9, QStringLiteral("vol3"), general},  {10, QStringLiteral("Price4"), money},
+            {11, QStringLiteral("vol4"), general}, {12, QStringLiteral("Price5"), money},
+            {13, QStringLiteral("vol5"), general}};
+}
+
+constexpr int kPriceColumn = 2; // grid column of "Price"
+
+double screenDpi(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+} // namespace
+
+frmMain::frmMain(ProgramContext &context, QWidget *parent)
+    : QMainWindow(parent)
+    , mContext(context)
+    , mTwips(screenDpi(this))
+    , mGrid(new ProductGrid)
+    , mModel(new TableModel(context.productTable(), productGridColumns(), this))
+    , mTabs(new QTabWidget)
+    , mGeneral(new GeneralTab)
+    , mQuote(new QuoteTab)
+    , mDiscounts(new DiscountsTab)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(caption());
+    setAccessibleName(caption());
+    setWindowIcon(Icons::program());
+
+    mGrid->setModel(mModel);
+    mTabs->setObjectName(QStringLiteral("SSTabmain"));
+    mTabs->setAccessibleName(QStringLiteral("Product details"));
+    mTabs->addTab(mGeneral, QStringLiteral("General"));
+    mTabs->addTab(mQuote, QStringLiteral("Quote"));
+    mTabs->addTab(mDiscounts, QStringLiteral("Discounts"));
+
+    mArea = new MainArea(mGrid, mTabs, this);
+    mArea->setTwips(mTwips);
+    setCentralWidget(mArea);
+    mMenus = new MainMenus(this, mCommands);
+    mStatus = new StatusPanels(statusBar());
+
+    mMenus->toolBar()->installEventFilter(this);
+    for (QToolButton *button : mMenus->toolBar()->findChildren<QToolButton *>())
+        button->installEventFilter(this);
+
+    connect(mGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmMain::currentIndexChanged);
+    connect(mGrid->horizontalHeader(), &QHeaderView::sectionClicked, this, &frmMain::sortByColumn);
+    connect(mGrid, &ProductGrid::mouseMoved, this, [this] {
+        mStatus->setText(QString::number(mContext.products().Count())
+                         + QStringLiteral(" Products"));
+    });
+    connect(mGrid, &ProductGrid::rightButtonReleased, this,
+            [this](int, const QPoint &at) { menu(QStringLiteral("mnuMainGrid"))->popup(at); });
+    addOwnCommands();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::addOwnCommands()
+{
+    mCommands.add(QStringLiteral("mnuFileExit"), [this] { close(); });
+    mCommands.add(QStringLiteral("mnuUserOptions"),
+                  [this] { PasswordCommand::run(mContext.prompter(), mContext.settings()); });
+    mCommands.add(QStringLiteral("mnushow"), [this] { showme(); });
+    // "Close" in the notification area's menu closes the window, saving as always, and ends
+    // the program.
+    mCommands.add(QStringLiteral("mnuremove"), [this] {
+        if (close())
+            QCoreApplication::quit();
+    });
+}
+
+QAction *frmMain::action(const QString &name) const
+{
+    return mMenus->action(name);
+}
+
+QMenu *frmMain::menu(const QString &name) const
+{
+    return mMenus->menu(name);
+}
+
+QToolBar *frmMain::toolBar() const
+{
+    return mMenus->toolBar();
+}
+
+int frmMain::load()
+{
+    const Trace &trace = mContext.trace();
+    trace.show(QStringLiteral("Loading form main"), texts::programTitle());
+    const WindowLayout layout = WindowLayout::read(mContext.settings());
+    applyLayout(layout);
+    trace.show(QStringLiteral("Past loading registry stuff"), texts::programTitle());
+
+    mArea->setScreenSplit(layout.screenSplit);
+    mTabs->setCurrentIndex(0);
+    addTrayIcon();
+
+    mContext.products().load(mContext.catalogueFile());
+
+    mGrid->setColumnHidden(kPriceColumn, true);
+    mGrid->setColumnWidth(0, mTwips.toPixels(layout.colWidth));
+    // The product name is four grids wide: it fills the view and keeps the design columns
+    // beyond the right edge.
+    const int gridWidth = int(mTwips.toPixels(layout.width) * layout.screenSplit * 0.01);
+    mGrid->setColumnWidth(1, 4 * gridWidth);
+    setCurrentRow(1);
+    if (mContext.productTable().rows() == 0)
+        showCurrentDetails();
+    mGrid->setFocus();
+    return 0;
+}
+
+bool frmMain::unload()
+{
+    emit unloading();
+    setCurrentRow(1);
+    if (!mContext.products().save(mContext.catalogueFile()))
+        return false;
+    for (QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != this && other->isVisible() && other->isWindow())
+            other->close();
+    }
+    // A minimized window keeps the layout stored before.
+    if (!isMinimized())
+        currentLayout().write(mContext.settings());
+    if (mTray != nullptr)
+        mTray->hide();
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmMain::addTrayIcon()
+{
+    if (mTray != nullptr)
+        return;
+    // Where the desktop has no notification area the program simply runs without the icon.
+    mTray = new QSystemTrayIcon(Icons::program(), this);
+    mTray->setToolTip(caption().left(63));
+    mTray->setContextMenu(menu(QStringLiteral("mnusystray")));
+    connect(mTray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick)
+                    showme();
+            });
+    mTray->show();
+}
+
+void frmMain::applyLayout(const WindowLayout &layout)
+{
+    QRect wanted(mTwips.toPixels(layout.left), mTwips.toPixels(layout.top),
+                 mTwips.toPixels(layout.width), mTwips.toPixels(layout.height));
+    // A window stored on a screen that is no longer there comes back on the primary screen.
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(wanted);
+    if (!onScreen && QGuiApplication::primaryScreen() != nullptr)
+        wanted.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    move(wanted.topLeft());
+    resize(wanted.size());
+}
+
+WindowLayout frmMain::currentLayout() const
+{
+    WindowLayout layout;
+    layout.left = mTwips.fromPixels(pos().x());
+    layout.top = mTwips.fromPixels(pos().y());
+    layout.width = mTwips.fromPixels(width());
+    layout.height = mTwips.fromPixels(height());
+    layout.screenSplit = mArea->screenSplit();
+    layout.colWidth = int(NumberForms::round(mTwips.fromPixels(mGrid->columnWidth(0))));
+    return layout;
+}
+
+int frmMain::currentRow() const
+{
+    const QModelIndex current = mGrid->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void frmMain::setCurrentRow(int row)
+{
+    if (row < 1 || row > mModel->rowCount())
+        return;
+    const int column = std::max(0, mGrid->currentIndex().column());
+    mGrid->setCurrentIndex(mModel->index(row - 1, column));
+    mGrid->scrollTo(mModel->index(row - 1, 0));
+}
+
+bool frmMain::editMode() const
+{
+    const QAction *edit = action(QStringLiteral("Edit"));
+    return edit != nullptr && edit->isChecked();
+}
+
+void frmMain::currentIndexChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    emit rowChanging(previous.isValid() ? previous.row() + 1 : 0,
+                     current.isValid() ? current.row() + 1 : 0);
+    showCurrentDetails();
+}
+
+void frmMain::sortByColumn(int gridColumn)
+{
+    // Edit mode ends without committing the text boxes; a cell edit in progress is dropped
+    // with the grid's reset.
+    if (QAction *edit = action(QStringLiteral("Edit")))
+        edit->setChecked(false);
+    const int tableColumn = gridColumn + 1;
+    mContext.products().sortByColumn(tableColumn);
+    const int shownBefore = mDetailsShown;
+    setCurrentRow(1);
+    if (mDetailsShown == shownBefore)
+        showCurrentDetails();
+    emit sorted(tableColumn);
+}
+
+void frmMain::showCurrentDetails()
+{
+    const int row = currentRow();
+    const Table &table = mContext.productTable();
+    if (row == 0) {
+        mGeneral->showDetails(QString(), QString(), QString());
+    } else {
+        mGeneral->showDetails(
+            TableModel::formatCell(table.cell(row, product::Price), CellFormat::Currency),
+            table.cell(row, product::Includes).toText(), table.cell(row, product::Notes).toText());
+    }
+    ++mDetailsShown;
+    emit detailsShown(row);
+}
+
+void frmMain::showme()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Moving the mouse over the toolbar empties the status text.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove
+        || event->type() == QEvent::HoverMove)
+        mStatus->setText(QString());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace vendara

@@ -1,0 +1,47 @@
+// The "General" tab: the current product's price, includes and notes.
+#pragma once
+
+// Qt
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace vendara {
+
+class GeneralTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit GeneralTab(QWidget *parent = nullptr);
+
+    [[nodiscard]] QGroupBox *fraPrice() const { return mFraPrice; }
+    [[nodiscard]] QLineEdit *txtPrice() const { return mTxtPrice; }
+    [[nodiscard]] QGroupBox *fraMain() const { return mFraMain; }
+    [[nodiscard]] QPlainTextEdit *txtIncludes() const { return mTxtincludes; }
+    [[nodiscard]] QGroupBox *fraNotes() const { return mFraNotes; }
+    [[nodiscard]] QPlainTextEdit *txtNotes() const { return mTxtnotes; }
+
+    // Texts as the table holds them (CR LF line breaks).
+    void showDetails(const QString &price, const QString &includes, const QString &notes);
+    // The boxes as the table would take them (CR LF line breaks).
+    [[nodiscard]] QString includesText() const;
+    [[nodiscard]] QString notesText() const;
+    // Locked boxes can be read and copied but not changed.
+    void setLocked(bool locked);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QGroupBox *mFraPrice;
+    QLineEdit *mTxtPrice;
+    QGroupBox *mFraMain;
+    QPlainTextEdit *mTxtincludes;
+    QGroupBox *mFraNotes;
+    QPlainTextEdit *mTxtnotes;
+};
+
+} // namespace vendara

@@ -1,0 +1,51 @@
+// The catalogue program: the splash runs start-up, then the main window waits for the user.
+
+#include "frmmain.h"
+#include "frmsplash1.h"
+#include "icons.h"
+
+#include "common/prompt/qtprompter.h"
+#include "vendara/store/programcontext.h"
+#include "vendara/store/startupsequence.h"
+
+// Qt
+#include <QApplication>
+
+// std
+#include <memory>
+#include <new>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(vendara::Icons::program());
+
+    prompt::QtPrompter prompter;
+    vendara::ProgramContext context(vendara::ProgramFolder::ofApplication(), prompter,
+                                    vendara::Trace::requestedBy(app.arguments().mid(1)));
+    std::unique_ptr<vendara::frmMain> window;
+    auto loadMain = [&]() -> int {
+        try {
+            window = std::make_unique<vendara::frmMain>(context);
+            prompter.setParent(window.get());
+            // Features on top of the main window install themselves here, after the window
+            // has loaded and before it is shown.
+            return window->load();
+        } catch (const std::bad_alloc &) {
+            return 7; // out of memory
+        } catch (...) {
+            return 51; // internal error
+        }
+    };
+    auto showMain = [&] {
+        if (window)
+            window->show();
+    };
+    vendara::FrmSplash1 splash(loadMain, showMain);
+    vendara::StartupSequence startup(splash, context.settings(), context.trace(), prompter);
+    if (startup.run() == vendara::StartupSequence::Outcome::Ended)
+        return 0; // wrong password: nothing is shown and nothing is saved
+    if (!window)
+        return 1;
+    return app.exec();
+}

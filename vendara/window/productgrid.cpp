@@ -1,0 +1,46 @@
+#include "productgrid.h"
+
+// Qt
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace vendara {
+
+ProductGrid::ProductGrid(QWidget *parent)
+    : QTableView(parent)
+{
+    setObjectName(QStringLiteral("GrdMain"));
+    setAccessibleName(QStringLiteral("Products"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setMouseTracking(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->setDefaultSectionSize(verticalHeader()->minimumSectionSize() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ProductGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QTableView::mouseMoveEvent(event);
+}
+
+void ProductGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::RightButton)
+        return QTableView::mouseReleaseEvent(event);
+    const int row = rowAt(int(event->position().y()));
+    if (row >= 0)
+        setCurrentIndex(model()->index(row, std::max(0, currentIndex().column())));
+    emit rightButtonReleased(row, event->globalPosition().toPoint());
+}
+
+} // namespace vendara

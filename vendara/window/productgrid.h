@@ -1,0 +1,28 @@
+// `GrdMain`: the product grid. A view of the product table; it reports mouse moves and the
+// right button, and its header clicks sort the table (the window decides how).
+#pragma once
+
+// Qt
+#include <QTableView>
+
+namespace vendara {
+
+class ProductGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit ProductGrid(QWidget *parent = nullptr);
+
+signals:
+    void mouseMoved();
+    // The right button was released over row `row` (0-based; -1 below the last row), which
+    // has become the current row.
+    void rightButtonReleased(int row, const QPoint &globalPosition);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace vendara
