@@ -27,6 +27,13 @@ ProductGrid::ProductGrid(QWidget *parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+void ProductGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (index.isValid() && index.column() <= 1)
+        return QTableView::scrollTo(index.siblingAtColumn(0), hint);
+    QTableView::scrollTo(index, hint);
+}
+
 void ProductGrid::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();

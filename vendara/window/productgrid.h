@@ -14,6 +14,10 @@ class ProductGrid : public QTableView
 public:
     explicit ProductGrid(QWidget *parent = nullptr);
 
+    // Part number and product name both start at the grid's left edge: scrolling to either
+    // keeps the part number in view instead of jumping into the wide product-name column.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     void mouseMoved();
     // The right button was released over row `row` (0-based; -1 below the last row), which

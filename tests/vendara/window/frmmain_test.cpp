@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -122,6 +123,11 @@ TEST_F(FrmMainTest, LoadShowsTheSortedCatalogueAndTheCurrentProduct)
     EXPECT_EQ(general->txtPrice()->text(), QStringLiteral("$8.00"));
     EXPECT_EQ(general->txtNotes()->toPlainText(), QString());
     EXPECT_TRUE(mPrompter.prompts().isEmpty());
+
+    // Going to a product name keeps the part number in view.
+    window.show();
+    window.productGrid()->setCurrentIndex(window.productModel()->index(1, 1));
+    EXPECT_EQ(window.productGrid()->horizontalScrollBar()->value(), 0);
 }
 
 TEST_F(FrmMainTest, HeaderClickSortsEndsEditModeAndShowsTheFirstRow)
