@@ -1,5 +1,6 @@
 // The catalogue program: the splash runs start-up, then the main window waits for the user.
 
+#include "catalogueediting.h"
 #include "frmmain.h"
 #include "frmsplash1.h"
 #include "icons.h"
@@ -28,9 +29,11 @@ int main(int argc, char **argv)
         try {
             window = std::make_unique<vendara::frmMain>(context);
             prompter.setParent(window.get());
+            const int result = window->load();
             // Features on top of the main window install themselves here, after the window
             // has loaded and before it is shown.
-            return window->load();
+            vendara::CatalogueEditing::install(*window);
+            return result;
         } catch (const std::bad_alloc &) {
             return 7; // out of memory
         } catch (...) {

@@ -1,0 +1,217 @@
+#include "catalogueediting.h"
+
+#include "discountstab.h"
+#include "frmmain.h"
+#include "frmprompt.h"
+#include "generaltab.h"
+#include "productgrid.h"
+
+#include "vendara/pricing/pricebox.h"
+#include "vendara/store/programcontext.h"
+#include "vendara/store/tablemodel.h"
+
+// Qt
+#include <QAbstractItemDelegate>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableView>
+
+namespace vendara {
+
+namespace {
+
+// The product grid's columns that editing unlocks: "Part Number" and "Product Name".
+constexpr int kEditableColumns = 2;
+
+} // namespace
+
+CatalogueEditing *CatalogueEditing::install(frmMain &window)
+{
+    return new CatalogueEditing(window);
+}
+
+CatalogueEditing::CatalogueEditing(frmMain &window)
+    : QObject(&window)
+    , mWindow(window)
+    , mEditor(window.context().products(), mSchedule, *this, window.context().prompter())
+{
+    setObjectName(QStringLiteral("CatalogueEditing"));
+    mPrompt = new FrmPrompt(mPromptState, &window);
+
+    QTableView *grid = window.discountsTab()->priceSchedule();
+    grid->setModel(&mSchedule.model());
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    grid->viewport()->installEventFilter(this);
+    grid->installEventFilter(this);
+    window.generalTab()->txtPrice()->installEventFilter(this);
+
+    connect(&window, &frmMain::rowChanging, this,
+            [this](int previous, int current) { mEditor.rowChanging(previous, current); });
+    connect(&window, &frmMain::detailsShown, this, [this](int row) { mEditor.detailsShown(row); });
+    connect(&window, &frmMain::sorted, this, [this] { mEditor.sorted(); });
+    connect(&window, &frmMain::unloading, this, [this] { mEditor.unloading(); });
+    addCommands();
+
+    // The window is loaded: show the current product's schedule, everything locked.
+    applyEditState(editButton(), true);
+    mEditor.detailsShown(currentRow());
+}
+
+FrmPrompt *CatalogueEditing::prompt() const
+{
+    return mPrompt.data();
+}
+
+void CatalogueEditing::addCommands()
+{
+    CommandDispatcher &commands = mWindow.commands();
+    commands.add(QStringLiteral("Edit"), [this] { mEditor.toggleEditButton(); });
+    commands.add(QStringLiteral("mnuEditProd"), [this] { mEditor.toggleEditMenu(); });
+    commands.add(QStringLiteral("Insert"), [this] { mEditor.newProduct(); });
+    commands.add(QStringLiteral("mnuAddProd"), [this] { mEditor.addProduct(); });
+    commands.add(QStringLiteral("DelProd"), [this] { mEditor.deleteProduct(); });
+    commands.add(QStringLiteral("mnuDelProd"), [this] { mEditor.deleteProduct(); });
+    commands.add(QStringLiteral("mnuDelAll"), [this] { mEditor.deleteAll(); });
+    commands.add(QStringLiteral("Find"), [this] { mEditor.find(); });
+    commands.add(QStringLiteral("mnuclearprices"), [this] { mEditor.clearPrices(); });
+}
+
+bool CatalogueEditing::editButton() const
+{
+    return mWindow.editMode();
+}
+
+void CatalogueEditing::setEditButton(bool pressed)
+{
+    if (QAction *edit = mWindow.action(QStringLiteral("Edit")))
+        edit->setChecked(pressed);
+}
+
+void CatalogueEditing::applyEditState(bool unlocked, bool schedule)
+{
+    TableModel *model = mWindow.productModel();
+    for (int column = 0; column < kEditableColumns; ++column)
+        model->setLocked(column, !unlocked);
+    ProductGrid *grid = mWindow.productGrid();
+    // Unlocked, the grid edits the current cell; locked, it highlights the whole row and the
+    // current column is the first one.
+    grid->setSelectionBehavior(unlocked ? QAbstractItemView::SelectItems
+                                        : QAbstractItemView::SelectRows);
+    const QModelIndex current = grid->currentIndex();
+    if (current.isValid()) {
+        const QModelIndex target = unlocked ? current : current.siblingAtColumn(0);
+        grid->setCurrentIndex(target);
+        grid->scrollTo(target);
+    }
+    mWindow.generalTab()->setLocked(!unlocked);
+    if (schedule) {
+        mSchedule.setLocked(!unlocked);
+        mWindow.discountsTab()->priceSchedule()->setSelectionBehavior(
+            unlocked ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
+    }
+}
+
+void CatalogueEditing::finishEdit(QAbstractItemView *view)
+{
+    const QModelIndex current = view->currentIndex();
+    QWidget *editor = current.isValid() ? view->indexWidget(current) : nullptr;
+    if (editor == nullptr)
+        return;
+    QAbstractItemDelegate *delegate = view->itemDelegateForIndex(current);
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void CatalogueEditing::finishCellEdit()
+{
+    finishEdit(mWindow.productGrid());
+}
+
+void CatalogueEditing::finishScheduleEdit()
+{
+    finishEdit(mWindow.discountsTab()->priceSchedule());
+}
+
+ProductDetails CatalogueEditing::details() const
+{
+    const GeneralTab *general = mWindow.generalTab();
+    return {general->txtPrice()->text(), general->includesText(), general->notesText()};
+}
+
+void CatalogueEditing::clearDetails()
+{
+    mWindow.generalTab()->showDetails(QString(), QString(), QString());
+}
+
+void CatalogueEditing::showCurrentDetails()
+{
+    mWindow.showCurrentDetails();
+}
+
+int CatalogueEditing::currentRow() const
+{
+    return mWindow.currentRow();
+}
+
+void CatalogueEditing::setCurrentRow(int row)
+{
+    mWindow.setCurrentRow(row);
+}
+
+void CatalogueEditing::focusGrid()
+{
+    mWindow.productGrid()->setFocus();
+}
+
+QString CatalogueEditing::askSearchText(const QString &message, const QString &text)
+{
+    if (mPrompt.isNull())
+        return {};
+    if (mPromptState.Active()) {
+        // Find while its prompt is still open: the open prompt is the one to answer.
+        mPrompt->raise();
+        mPrompt->activateWindow();
+        return {};
+    }
+    QEventLoop waiting;
+    connect(&mPromptState, &PromptState::closed, &waiting, &QEventLoop::quit);
+    mPromptState.open(message, text);
+    if (mPromptState.Active())
+        waiting.exec();
+    return mPromptState.text();
+}
+
+bool CatalogueEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    QTableView *schedule = mWindow.discountsTab()->priceSchedule();
+    QLineEdit *price = mWindow.generalTab()->txtPrice();
+    if (watched == price && event->type() == QEvent::FocusOut) {
+        price->setText(PriceBox::reformat(price->text()));
+        price->setCursorPosition(0);
+    } else if (watched == schedule->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (mouse->button() == Qt::RightButton && at.x() > 0 && at.y() > 0
+            && schedule->model()->rowCount() > 0) {
+            mWindow.menu(QStringLiteral("mnups"))->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    } else if (watched == schedule && event->type() == QEvent::ContextMenu) {
+        // The menu key opens the same menu under the current cell.
+        const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+            const QRect cell = schedule->visualRect(schedule->currentIndex());
+            const QPoint at = cell.isValid() ? cell.center() : QPoint(1, 1);
+            mWindow.menu(QStringLiteral("mnups"))->popup(schedule->viewport()->mapToGlobal(at));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace vendara

@@ -1,0 +1,70 @@
+// Product editing installed on the main window: the price schedule on the "Discounts" tab
+// with its "Price Schedule" menu, edit mode on the toolbar's "Edit" button and the menu item
+// "&Edit", New, Add, Delete, Delete All, Find with its "Locate Product" prompt, and the price
+// box's currency form. The logic is `ProductEditor`; this class only connects it to the
+// window's widgets, signals and command dispatcher.
+#pragma once
+
+#include "editorview.h"
+#include "producteditor.h"
+#include "promptstate.h"
+
+#include "vendara/pricing/pricescheduletable.h"
+
+// Qt
+#include <QObject>
+#include <QPointer>
+
+class QAbstractItemView;
+
+namespace vendara {
+
+class FrmPrompt;
+class frmMain;
+
+class CatalogueEditing : public QObject, private EditorView
+{
+    Q_OBJECT
+
+public:
+    // Installs editing on a loaded window; the window owns the result.
+    static CatalogueEditing *install(frmMain &window);
+
+    [[nodiscard]] ProductEditor &editor() { return mEditor; }
+    [[nodiscard]] PriceScheduleTable &schedule() { return mSchedule; }
+    // The "Locate Product" prompt of Find.
+    [[nodiscard]] FrmPrompt *prompt() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit CatalogueEditing(frmMain &window);
+
+    void addCommands();
+
+    // EditorView
+    bool editButton() const override;
+    void setEditButton(bool pressed) override;
+    void applyEditState(bool unlocked, bool schedule) override;
+    void finishCellEdit() override;
+    void finishScheduleEdit() override;
+    ProductDetails details() const override;
+    void clearDetails() override;
+    void showCurrentDetails() override;
+    int currentRow() const override;
+    void setCurrentRow(int row) override;
+    void focusGrid() override;
+    QString askSearchText(const QString &message, const QString &text) override;
+
+    // Ends the cell edit in progress in `view`, keeping what was typed.
+    static void finishEdit(QAbstractItemView *view);
+
+    frmMain &mWindow;
+    PriceScheduleTable mSchedule;
+    ProductEditor mEditor;
+    PromptState mPromptState;
+    QPointer<FrmPrompt> mPrompt;
+};
+
+} // namespace vendara
