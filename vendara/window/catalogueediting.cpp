@@ -42,13 +42,17 @@ CatalogueEditing::CatalogueEditing(frmMain &window)
     setObjectName(QStringLiteral("CatalogueEditing"));
     mPrompt = new FrmPrompt(mPromptState, &window);
 
-    QTableView *grid = window.discountsTab()->priceSchedule();
-    grid->setModel(&mSchedule.model());
-    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                          | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    grid->viewport()->installEventFilter(this);
-    grid->installEventFilter(this);
-    window.generalTab()->txtPrice()->installEventFilter(this);
+    mScheduleView = window.discountsTab()->priceSchedule();
+    mScheduleViewport = mScheduleView->viewport();
+    mPriceBox = window.generalTab()->txtPrice();
+    mScheduleMenu = window.menu(QStringLiteral("mnups"));
+    mScheduleView->setModel(&mSchedule.model());
+    mScheduleView->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+        | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    mScheduleViewport->installEventFilter(this);
+    mScheduleView->installEventFilter(this);
+    mPriceBox->installEventFilter(this);
 
     connect(&window, &frmMain::rowChanging, this,
             [this](int previous, int current) { mEditor.rowChanging(previous, current); });
@@ -111,8 +115,8 @@ void CatalogueEditing::applyEditState(bool unlocked, bool schedule)
     mWindow.generalTab()->setLocked(!unlocked);
     if (schedule) {
         mSchedule.setLocked(!unlocked);
-        mWindow.discountsTab()->priceSchedule()->setSelectionBehavior(
-            unlocked ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
+        mScheduleView->setSelectionBehavior(unlocked ? QAbstractItemView::SelectItems
+                                                     : QAbstractItemView::SelectRows);
     }
 }
 
@@ -134,7 +138,7 @@ void CatalogueEditing::finishCellEdit()
 
 void CatalogueEditing::finishScheduleEdit()
 {
-    finishEdit(mWindow.discountsTab()->priceSchedule());
+    finishEdit(mScheduleView);
 }
 
 ProductDetails CatalogueEditing::details() const
@@ -188,28 +192,36 @@ QString CatalogueEditing::askSearchText(const QString &message, const QString &t
 
 bool CatalogueEditing::eventFilter(QObject *watched, QEvent *event)
 {
-    QTableView *schedule = mWindow.discountsTab()->priceSchedule();
-    QLineEdit *price = mWindow.generalTab()->txtPrice();
-    if (watched == price && event->type() == QEvent::FocusOut) {
-        price->setText(PriceBox::reformat(price->text()));
-        price->setCursorPosition(0);
-    } else if (watched == schedule->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPoint at = mouse->position().toPoint();
-        if (mouse->button() == Qt::RightButton && at.x() > 0 && at.y() > 0
-            && schedule->model()->rowCount() > 0) {
-            mWindow.menu(QStringLiteral("mnups"))->popup(mouse->globalPosition().toPoint());
-            return true;
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (watched == mPriceBox) {
+            mPriceBox->setText(PriceBox::reformat(mPriceBox->text()));
+            mPriceBox->setCursorPosition(0);
         }
-    } else if (watched == schedule && event->type() == QEvent::ContextMenu) {
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == mScheduleViewport && mScheduleMenu) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->position().toPoint();
+            if (mouse->button() == Qt::RightButton && at.x() > 0 && at.y() > 0
+                && mSchedule.model().rowCount() > 0) {
+                mScheduleMenu->popup(mouse->globalPosition().toPoint());
+                return true;
+            }
+        }
+        break;
+    case QEvent::ContextMenu:
         // The menu key opens the same menu under the current cell.
-        const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-        if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
-            const QRect cell = schedule->visualRect(schedule->currentIndex());
+        if (watched == mScheduleView && mScheduleMenu
+            && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+            const QRect cell = mScheduleView->visualRect(mScheduleView->currentIndex());
             const QPoint at = cell.isValid() ? cell.center() : QPoint(1, 1);
-            mWindow.menu(QStringLiteral("mnups"))->popup(schedule->viewport()->mapToGlobal(at));
+            mScheduleMenu->popup(mScheduleViewport->mapToGlobal(at));
             return true;
         }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -16,6 +16,9 @@
 #include <QPointer>
 
 class QAbstractItemView;
+class QLineEdit;
+class QMenu;
+class QTableView;
 
 namespace vendara {
 
@@ -65,6 +68,12 @@ private:
     ProductEditor mEditor;
     PromptState mPromptState;
     QPointer<FrmPrompt> mPrompt;
+    // The widgets the event filter watches, kept apart from the window: their events arrive
+    // while the window is being taken down too.
+    QPointer<QTableView> mScheduleView;
+    QPointer<QWidget> mScheduleViewport;
+    QPointer<QLineEdit> mPriceBox;
+    QPointer<QMenu> mScheduleMenu;
 };
 
 } // namespace vendara
