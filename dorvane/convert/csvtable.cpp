@@ -1,7 +1,6 @@
 #include "csvtable.h"
 
 // std
-#include <algorithm>
 #include <cstring>
 
 namespace convert {
@@ -21,12 +20,13 @@ class Parser
 {
 public:
     Parser(std::string &text, char separator, std::vector<std::uint32_t> &fieldStarts,
-           std::vector<std::uint32_t> &recordFirst)
+           std::vector<std::uint32_t> &recordFirst, std::vector<bool> &lineBreaks)
         : mText(text)
         , mSize(text.size())
         , mSeparator(separator)
         , mFieldStarts(fieldStarts)
         , mRecordFirst(recordFirst)
+        , mLineBreaks(lineBreaks)
     {
         mSpecial.fill(false);
         for (const char c : {separator, kQuote, '\r', '\n', '\0'})
@@ -48,14 +48,16 @@ private:
     {
         mRecordFirst.push_back(static_cast<std::uint32_t>(mFieldStarts.size()));
         mFieldsInRecord = 0;
+        mBreakInRecord = false;
         // A record holding only a line end keeps no field; it reads as 30 empty ones.
         const char first = mText[mPos];
         if (first != mSeparator && isLineEnd(first)) {
             consumeLineEnd();
-            return;
+        } else {
+            while (field() == FieldEnd::Separator) {
+            }
         }
-        while (field() == FieldEnd::Separator) {
-        }
+        mLineBreaks.push_back(mBreakInRecord);
     }
 
     // Consumes the line-end byte at mPos and one CR or LF right after it.
@@ -108,7 +110,12 @@ private:
                     }
                     return FieldEnd::Separator;
                 }
-                emit(isLineEnd(c) ? '\r' : c);
+                if (isLineEnd(c)) {
+                    emit('\r');
+                    mBreakInRecord = true;
+                } else {
+                    emit(c);
+                }
                 ++mPos;
                 continue;
             }
@@ -158,11 +165,13 @@ private:
     const char mSeparator;
     std::vector<std::uint32_t> &mFieldStarts;
     std::vector<std::uint32_t> &mRecordFirst;
+    std::vector<bool> &mLineBreaks;
     std::array<bool, 256> mSpecial{};
     std::size_t mPos = 0;
     std::size_t mOut = 0;
     std::size_t mFieldsInRecord = 0;
     bool mKeep = true;
+    bool mBreakInRecord = false;
 };
 
 } // namespace
@@ -170,13 +179,12 @@ private:
 CsvTable CsvTable::parse(std::string bytes, char separator)
 {
     CsvTable table;
-    // A guess at the number of fields, so that the index rarely grows.
-    const auto separators = std::count(bytes.begin(), bytes.end(), separator);
-    const auto lines = std::count(bytes.begin(), bytes.end(), '\n');
-    table.mFieldStarts.reserve(static_cast<std::size_t>(separators + lines) + 2);
-    table.mRecordFirst.reserve(static_cast<std::size_t>(lines) + 2);
+    // Room for a field every 8 bytes and a record every 32: growing the index is rare, and
+    // pages reserved but never used take no memory.
+    table.mFieldStarts.reserve(bytes.size() / 8 + 2);
+    table.mRecordFirst.reserve(bytes.size() / 32 + 2);
     table.mText = std::move(bytes);
-    Parser(table.mText, separator, table.mFieldStarts, table.mRecordFirst).run();
+    Parser(table.mText, separator, table.mFieldStarts, table.mRecordFirst, table.mLineBreaks).run();
     return table;
 }
 

@@ -46,6 +46,9 @@ public:
     [[nodiscard]] std::string_view field(std::size_t record, std::size_t column) const;
     // The record's 30 fields.
     void fields(std::size_t record, std::array<std::string_view, kMaxFields> &out) const;
+    // True when a field of the record holds a line break (a carriage return: the reader
+    // keeps every line-end byte inside quotes as one).
+    [[nodiscard]] bool hasLineBreaks(std::size_t record) const { return mLineBreaks[record]; }
 
 private:
     std::string mText;
@@ -54,6 +57,7 @@ private:
     std::vector<std::uint32_t> mFieldStarts;
     // Index into mFieldStarts of each record's first field, and one past the last record.
     std::vector<std::uint32_t> mRecordFirst;
+    std::vector<bool> mLineBreaks;
 };
 
 } // namespace convert

@@ -47,6 +47,12 @@ std::string cp1252Name(std::string_view utf8Name)
     return name;
 }
 
+pdb::RecordEncoder::LineBreaks lineBreaksOf(const CsvTable &table, std::size_t record)
+{
+    return table.hasLineBreaks(record) ? pdb::RecordEncoder::LineBreaks::Possible
+                                       : pdb::RecordEncoder::LineBreaks::None;
+}
+
 class Conversion
 {
 public:
@@ -253,7 +259,8 @@ ConversionResult csvToDatabase(std::string csvBytes, pdb::Database *fieldInforma
         lengths.push_back(static_cast<std::uint32_t>(popup.size()));
     for (std::size_t r = firstData; r < table.recordCount(); ++r) {
         table.fields(r, columns);
-        lengths.push_back(static_cast<std::uint32_t>(encoder.encodedSize(columns)));
+        lengths.push_back(
+            static_cast<std::uint32_t>(encoder.encodedSize(columns, lineBreaksOf(table, r))));
     }
 
     ui.showStatus(messages::kWritingRecordsHeader);
@@ -270,7 +277,9 @@ ConversionResult csvToDatabase(std::string csvBytes, pdb::Database *fieldInforma
         ui.processEvents();
         table.fields(firstData + n, columns);
         ui.showStatus(messages::writingPdbRecord(n));
-        encoder.encode(columns, buffer);
+        const std::size_t before = buffer.size();
+        buffer.resize(before + lengths[pdb::kFirstDataRecord + n]);
+        encoder.encodeTo(columns, buffer.data() + before, lineBreaksOf(table, firstData + n));
         if (buffer.size() >= kFlushSize) {
             output.write(buffer);
             buffer.clear();

@@ -6,19 +6,9 @@ namespace convert {
 
 namespace {
 
-bool needsQuotes(std::string_view text, char separator)
-{
-    for (const char c : text) {
-        if (c == '"' || c == separator || c == '\r' || c == '\n')
-            return true;
-    }
-    return false;
-}
-
 void appendUtf8Byte(std::string &out, char c)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
+    if (static_cast<unsigned char>(c) < 0x80) {
         out.push_back(c);
         return;
     }
@@ -32,16 +22,25 @@ CsvWriter::CsvWriter(std::string &out, char separator, bool quoteAll, CsvEncodin
     , mSeparator(separator)
     , mQuoteAll(quoteAll)
     , mEncoding(encoding)
-{}
+{
+    mClasses.fill(0);
+    for (const char c : {'"', separator, '\r', '\n'})
+        mClasses[static_cast<unsigned char>(c)] |= kEnclose;
+    for (const char c : {'"', '\n'})
+        mClasses[static_cast<unsigned char>(c)] |= kRewrite;
+    if (encoding == CsvEncoding::Utf8) {
+        for (int c = 0x80; c < 0x100; ++c)
+            mClasses[static_cast<std::size_t>(c)] |= kRewrite;
+    }
+}
 
 void CsvWriter::append(std::string_view text)
 {
-    // Written in text mode: a line feed becomes CR LF.
+    // Written in text mode: a line feed becomes CR LF; quotes are doubled.
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool high = static_cast<unsigned char>(c) >= 0x80 && mEncoding == CsvEncoding::Utf8;
-        if (c != '\n' && c != '"' && !high)
+        if ((mClasses[static_cast<unsigned char>(c)] & kRewrite) == 0)
             continue;
         mOut.append(text.data() + start, i - start);
         start = i + 1;
@@ -64,10 +63,16 @@ void CsvWriter::value(std::string_view text)
             mOut.push_back(mSeparator);
     }
     mLineStarted = true;
-    const bool enclose = mQuoteAll || needsQuotes(text, mSeparator);
+    unsigned char classes = 0;
+    for (const char c : text)
+        classes |= mClasses[static_cast<unsigned char>(c)];
+    const bool enclose = mQuoteAll || (classes & kEnclose) != 0;
     if (enclose)
         mOut.push_back('"');
-    append(text);
+    if ((classes & kRewrite) != 0)
+        append(text);
+    else
+        mOut += text;
     if (enclose)
         mOut.push_back('"');
 }

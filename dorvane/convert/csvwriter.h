@@ -7,6 +7,7 @@
 #include "conversionsettings.h"
 
 // std
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,13 @@ public:
     [[nodiscard]] static std::string quoted(std::string_view text, char separator, bool quoteAll);
 
 private:
+    // What a byte asks of the value that holds it.
+    static constexpr unsigned char kEnclose = 1; // enclose the value in double quotes
+    static constexpr unsigned char kRewrite = 2; // written differently: "", CR LF, UTF-8
+
     void append(std::string_view text);
+
+    std::array<unsigned char, 256> mClasses{};
 
     std::string &mOut;
     char mSeparator;

@@ -101,9 +101,7 @@ ConversionResult databaseToCsv(pdb::Database &database, Output &output, std::str
         ui.showStatus(status);
         const pdb::DataRecord record(*bytes);
         for (const int slot : columns) {
-            text.clear();
-            formatter.appendText(text, record, slot);
-            writer.value(text);
+            writer.value(formatter.textView(record, slot, text));
             status += messages::kValueWritten;
             ui.showStatus(status);
             ui.processEvents();

@@ -101,6 +101,25 @@ void FieldFormatter::appendText(std::string &out, const DataRecord &record, int 
     // A type code above 15 has no text.
 }
 
+std::string_view FieldFormatter::textView(const DataRecord &record, int field,
+                                          std::string &scratch) const
+{
+    const auto entry = record.entry(field);
+    if (!entry || entry->empty())
+        return {};
+    switch (mDescriptor.fields[static_cast<std::size_t>(field)].fieldType()) {
+    case FieldType::Text:
+    case FieldType::Decimal:
+    case FieldType::Note:
+    case FieldType::Text2:
+        return storedText(*entry);
+    default:
+        scratch.clear();
+        appendText(scratch, record, field);
+        return scratch;
+    }
+}
+
 std::string FieldFormatter::text(const DataRecord &record, int field) const
 {
     std::string out;

@@ -30,6 +30,10 @@ public:
     // for every type.
     void appendText(std::string &out, const DataRecord &record, int field) const;
     [[nodiscard]] std::string text(const DataRecord &record, int field) const;
+    // The same text as a view: into the record for stored texts, otherwise into `scratch`
+    // (which it overwrites). Valid while both are.
+    [[nodiscard]] std::string_view textView(const DataRecord &record, int field,
+                                            std::string &scratch) const;
 
 private:
     const MasterRecord &mDescriptor;

@@ -3,17 +3,49 @@
 #include "bytes.h"
 #include "datarecord.h"
 
+// std
+#include <cstring>
+
 namespace pdb {
 
 namespace {
+
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// True when the text holds a carriage return or a line feed; most texts hold neither, so
+// this looks at eight bytes at a time.
+bool hasLineBreak(std::string_view text)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const auto holds = [](std::uint64_t word, unsigned char byte) {
+        const std::uint64_t x = word ^ (kOnes * byte);
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
+    const char *p = text.data();
+    std::size_t n = text.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (holds(word, '\r') || holds(word, '\n'))
+            return true;
+    }
+    for (; n > 0; ++p, --n) {
+        if (isLineBreak(*p))
+            return true;
+    }
+    return false;
+}
 
 // The length of a text once its line breaks are made single line feeds.
 std::size_t lineTextLength(std::string_view text)
 {
     std::size_t length = text.size();
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const char c = text[i];
-        if ((c == '\r' || c == '\n') && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
+        if (isLineBreak(text[i]) && isLineBreak(text[i + 1])) {
             --length;
             ++i;
         }
@@ -21,35 +53,52 @@ std::size_t lineTextLength(std::string_view text)
     return length;
 }
 
-class StringSink
+// Writes into memory the caller has made large enough.
+class PointerSink
 {
 public:
-    explicit StringSink(std::string &out)
+    explicit PointerSink(char *out)
         : mOut(out)
     {}
-    void bytes(std::string_view b) { mOut += b; }
-    void byte(std::uint8_t b) { mOut.push_back(static_cast<char>(b)); }
-    void zeros(std::size_t n) { mOut.append(n, '\0'); }
-    void length(std::size_t n) { appendLittleEndian16(mOut, static_cast<std::uint32_t>(n)); }
-    void number(std::uint32_t n) { appendLittleEndian32(mOut, n); }
+    void bytes(std::string_view b)
+    {
+        std::memcpy(mOut, b.data(), b.size());
+        mOut += b.size();
+    }
+    void byte(std::uint8_t b) { *mOut++ = static_cast<char>(b); }
+    void zeros(std::size_t n)
+    {
+        std::memset(mOut, 0, n);
+        mOut += n;
+    }
+    void length(std::size_t n)
+    {
+        byte(static_cast<std::uint8_t>(n & 0xFF));
+        byte(static_cast<std::uint8_t>((n >> 8) & 0xFF));
+    }
+    void number(std::uint32_t n)
+    {
+        for (int i = 0; i < 4; ++i)
+            byte(static_cast<std::uint8_t>((n >> (8 * i)) & 0xFF));
+    }
     // A text with its line breaks made single line feeds: each CR or LF becomes LF, and a
     // CR or LF directly after it is dropped.
     void lineText(std::string_view text)
     {
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            if (c == '\r' || c == '\n') {
-                mOut.push_back('\n');
-                if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n'))
+            if (isLineBreak(text[i])) {
+                *mOut++ = '\n';
+                if (i + 1 < text.size() && isLineBreak(text[i + 1]))
                     ++i;
             } else {
-                mOut.push_back(c);
+                *mOut++ = text[i];
             }
         }
     }
+    [[nodiscard]] char *position() const { return mOut; }
 
 private:
-    std::string &mOut;
+    char *mOut;
 };
 
 class CountingSink
@@ -84,7 +133,8 @@ RecordEncoder::RecordEncoder(const MasterRecord &descriptor,
 }
 
 template<typename Sink>
-void RecordEncoder::encodeInto(std::span<const std::string_view> columns, Sink &sink) const
+void RecordEncoder::encodeInto(std::span<const std::string_view> columns, LineBreaks breaks,
+                               Sink &sink) const
 {
     if (mTagged) {
         sink.byte(1);
@@ -113,12 +163,16 @@ void RecordEncoder::encodeInto(std::span<const std::string_view> columns, Sink &
             const std::size_t limit =
                 slot.type == FieldType::Note ? kMaxNoteLength : kMaxTextLength;
             const std::string_view taken = text.substr(0, limit);
-            const std::size_t length = lineTextLength(taken);
+            const bool plain = breaks == LineBreaks::None || !hasLineBreak(taken);
+            const std::size_t length = plain ? taken.size() : lineTextLength(taken);
             if (length == 0) {
                 sink.length(0);
             } else {
                 sink.length(length + 1);
-                sink.lineText(taken);
+                if (plain)
+                    sink.bytes(taken);
+                else
+                    sink.lineText(taken);
                 sink.byte(0);
             }
             break;
@@ -183,16 +237,25 @@ void RecordEncoder::encodeInto(std::span<const std::string_view> columns, Sink &
 
 std::size_t RecordEncoder::encode(std::span<const std::string_view> columns, std::string &out) const
 {
+    const std::size_t size = encodedSize(columns);
     const std::size_t before = out.size();
-    StringSink sink(out);
-    encodeInto(columns, sink);
-    return out.size() - before;
+    out.resize(before + size);
+    encodeTo(columns, out.data() + before);
+    return size;
 }
 
-std::size_t RecordEncoder::encodedSize(std::span<const std::string_view> columns) const
+void RecordEncoder::encodeTo(std::span<const std::string_view> columns, char *out,
+                             LineBreaks breaks) const
+{
+    PointerSink sink(out);
+    encodeInto(columns, breaks, sink);
+}
+
+std::size_t RecordEncoder::encodedSize(std::span<const std::string_view> columns,
+                                       LineBreaks breaks) const
 {
     CountingSink sink;
-    encodeInto(columns, sink);
+    encodeInto(columns, breaks, sink);
     return sink.count();
 }
 

@@ -23,6 +23,10 @@ public:
     static constexpr std::size_t kMaxNoteLength = 1999;
     static constexpr std::size_t kMaxShortTextEntry = 10; // decimal and derived fields
 
+    // Whether the column texts can hold carriage returns or line feeds; a caller that knows
+    // they hold none saves looking for them.
+    enum class LineBreaks { Possible, None };
+
     // Keeps a reference to the popup lists (used to look up popup values); the descriptor
     // is read once.
     RecordEncoder(const MasterRecord &descriptor, const std::array<PopupList, kFieldCount> &popups,
@@ -32,7 +36,11 @@ public:
     // `columns` are empty.
     std::size_t encode(std::span<const std::string_view> columns, std::string &out) const;
     // The number of bytes encode() would append.
-    [[nodiscard]] std::size_t encodedSize(std::span<const std::string_view> columns) const;
+    [[nodiscard]] std::size_t encodedSize(std::span<const std::string_view> columns,
+                                          LineBreaks breaks = LineBreaks::Possible) const;
+    // Writes the record to `out`, which must hold encodedSize(columns) bytes.
+    void encodeTo(std::span<const std::string_view> columns, char *out,
+                  LineBreaks breaks = LineBreaks::Possible) const;
 
 private:
     struct Slot
@@ -43,7 +51,7 @@ private:
     };
 
     template<typename Sink>
-    void encodeInto(std::span<const std::string_view> columns, Sink &sink) const;
+    void encodeInto(std::span<const std::string_view> columns, LineBreaks breaks, Sink &sink) const;
 
     std::array<Slot, kFieldCount> mSlots;
     bool mTagged = false;
