@@ -9,3 +9,10 @@ if(VENDARA_SANITIZE)
                         -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Fuzzing (clang): coverage for libFuzzer in every target, with the two sanitizers.
+if(VENDARA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -25,8 +25,9 @@ ConversionResult csvToDatabase(const std::filesystem::path &csv,
                                const std::filesystem::path &fieldInformation,
                                const ConversionSettings &settings, EngineUi &ui);
 
-// The same for a CSV file already read. `fieldInformation` is the existing database, or
-// null to derive the fields; `outputName` names the output in messages.
+// The same for a CSV file already read (smaller than CsvTable::kMaxSize). `fieldInformation`
+// is the existing database, or null to derive the fields; `outputName` names the output in
+// messages.
 ConversionResult csvToDatabase(std::string csvBytes, pdb::Database *fieldInformation,
                                Output &output, std::string_view outputName,
                                const ConversionSettings &settings, EngineUi &ui);
