@@ -263,6 +263,19 @@ ConversionResult csvToDatabase(std::string csvBytes, pdb::Database *fieldInforma
             static_cast<std::uint32_t>(encoder.encodedSize(columns, lineBreaksOf(table, r))));
     }
 
+    // Record offsets are 32-bit numbers: a file that would not fit them is not written.
+    std::uint64_t fileSize =
+        pdb::appInfoOffset(lengths.size()) + pdb::kAppInfoSize + pdb::MasterRecord::kSize;
+    for (const std::string &popup : popupRecords)
+        fileSize += popup.size();
+    for (std::size_t i = pdb::kFirstDataRecord; i < lengths.size(); ++i)
+        fileSize += lengths[i];
+    if (fileSize > UINT32_MAX) {
+        output.discard();
+        showError(ui, messages::couldntWrite(outputName));
+        return {};
+    }
+
     ui.showStatus(messages::kWritingRecordsHeader);
     std::string buffer = pdb::containerPrefix(header, lengths);
     descriptor.encode(buffer);
