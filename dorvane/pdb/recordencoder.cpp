@@ -53,6 +53,21 @@ std::size_t lineTextLength(std::string_view text)
     return length;
 }
 
+// The start of a text that gives at most `limit` characters once its line breaks are made
+// single line feeds: the limit counts the characters stored, not those of the CSV text, in
+// which every line break is two characters.
+std::string_view lineTextPrefix(std::string_view text, std::size_t limit)
+{
+    std::size_t i = 0;
+    for (std::size_t stored = 0; i < text.size() && stored < limit; ++stored) {
+        if (isLineBreak(text[i]) && i + 1 < text.size() && isLineBreak(text[i + 1]))
+            i += 2;
+        else
+            ++i;
+    }
+    return text.substr(0, i);
+}
+
 // Writes into memory the caller has made large enough.
 class PointerSink
 {
@@ -162,8 +177,9 @@ void RecordEncoder::encodeInto(std::span<const std::string_view> columns, LineBr
         case FieldType::Note: {
             const std::size_t limit =
                 slot.type == FieldType::Note ? kMaxNoteLength : kMaxTextLength;
-            const std::string_view taken = text.substr(0, limit);
-            const bool plain = breaks == LineBreaks::None || !hasLineBreak(taken);
+            const bool plain = breaks == LineBreaks::None || !hasLineBreak(text);
+            const std::string_view taken =
+                plain ? text.substr(0, limit) : lineTextPrefix(text, limit);
             const std::size_t length = plain ? taken.size() : lineTextLength(taken);
             if (length == 0) {
                 sink.length(0);

@@ -129,6 +129,17 @@ TEST(DataRecord, TextLimitsAndLineBreaks)
     EXPECT_EQ(s.roundTrip(FieldType::Text, "a\r\r\r\rb"), "a\n\nb");
     EXPECT_EQ(s.roundTrip(FieldType::Note, "a\nb\r"), "a\nb\n");
     EXPECT_EQ(s.roundTrip(FieldType::Text, "a\n\r\n"), "a\n\n");
+    // the limit counts the characters stored: a CSV line break is two characters
+    std::string pairs;
+    std::string stored;
+    for (int i = 0; i < 100; ++i) {
+        pairs += "a\r\r";
+        stored += "a\n";
+    }
+    EXPECT_EQ(s.roundTrip(FieldType::Text, pairs + std::string(60, 'b')),
+              stored + std::string(54, 'b'));
+    EXPECT_EQ(s.roundTrip(FieldType::Text, std::string(253, 'c') + "\r\rd"),
+              std::string(253, 'c') + "\n");
     // decimal fields keep the bytes as they are
     EXPECT_EQ(s.roundTrip(FieldType::Decimal, "1\r\r2"), "1\r\r2");
     // empty text: length 0
