@@ -191,9 +191,15 @@ convert::ConversionSettings settingsOf(const Invocation &inv)
 
 std::optional<std::string> passwordOf(const Invocation &inv)
 {
-    if (const auto v = inv.value("--password"))
-        return common::utf8ToCp1252(*v).bytes;
-    return std::nullopt;
+    const auto v = inv.value("--password");
+    if (!v)
+        return std::nullopt;
+    common::Cp1252Encoding password = common::utf8ToCp1252(*v);
+    // A character the database cannot hold would become "?" and could match a stored "?";
+    // a NUL, which no stored password holds, makes such a password plainly wrong.
+    if (password.replaced != 0)
+        password.bytes.push_back('\0');
+    return password.bytes;
 }
 
 // After a refused conversion or dump: says what the person can do about it.

@@ -149,6 +149,13 @@ TEST_F(Quirra, PasswordAndAccess)
     EXPECT_EQ(run({"dump", path("locked.pdb"), "--password=K\xC3\xA9y"}), 0);
     EXPECT_NE(mOut.find("treasure"), std::string::npos);
 
+    // a character Windows-1252 cannot hold does not match a stored "?"
+    b.descriptor().setPassword("K?y");
+    ASSERT_TRUE(b.write(path("question.pdb")).ok());
+    EXPECT_EQ(run({"tocsv", path("question.pdb"), path("q.csv"), "--password", "K\xE2\x98\x95y"}),
+              1);
+    EXPECT_EQ(run({"tocsv", path("question.pdb"), path("q.csv"), "--password", "K?y"}), 0);
+
     b.descriptor().setAccessSlot(0, 2);
     ASSERT_TRUE(b.write(path("closed.pdb")).ok());
     EXPECT_EQ(run({"tocsv", path("closed.pdb"), path("out2.csv"), "--password", "K\xC3\xA9y"}), 1);
