@@ -4,6 +4,7 @@
 #include "frmmain.h"
 #include "frmsplash1.h"
 #include "icons.h"
+#include "quotefeature.h"
 
 #include "common/prompt/qtprompter.h"
 #include "vendara/store/programcontext.h"
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
             // Features on top of the main window install themselves here, after the window
             // has loaded and before it is shown.
             vendara::CatalogueEditing::install(*window);
+            vendara::QuoteFeature::install(*window);
             return result;
         } catch (const std::bad_alloc &) {
             return 7; // out of memory
