@@ -15,6 +15,8 @@ class Prompter;
 
 namespace vendara {
 
+class HelpTopics;
+
 class ProgramContext
 {
 public:
@@ -30,6 +32,9 @@ public:
     [[nodiscard]] Products &products() { return mProducts; }
     // The program folder's (or the user's data folder's) "vadata.dat".
     [[nodiscard]] const QString &catalogueFile() const { return mCatalogueFile; }
+    // The program's help; null until the help window is installed (commands then open none).
+    [[nodiscard]] HelpTopics *help() const { return mHelp; }
+    void setHelp(HelpTopics *help) { mHelp = help; }
 
 private:
     ProgramFolder mFolder;
@@ -39,6 +44,7 @@ private:
     Table mProductTable;
     Products mProducts;
     QString mCatalogueFile;
+    HelpTopics *mHelp = nullptr;
 };
 
 } // namespace vendara

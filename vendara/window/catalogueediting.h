@@ -38,6 +38,9 @@ public:
     // The "Locate Product" prompt of Find.
     [[nodiscard]] FrmPrompt *prompt() const;
 
+    // Ends the cell edit in progress in `view`, keeping what was typed.
+    static void finishEdit(QAbstractItemView *view);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -59,9 +62,6 @@ private:
     void setCurrentRow(int row) override;
     void focusGrid() override;
     QString askSearchText(const QString &message, const QString &text) override;
-
-    // Ends the cell edit in progress in `view`, keeping what was typed.
-    static void finishEdit(QAbstractItemView *view);
 
     frmMain &mWindow;
     PriceScheduleTable mSchedule;

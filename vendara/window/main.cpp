@@ -7,6 +7,7 @@
 #include "quotefeature.h"
 
 #include "common/prompt/qtprompter.h"
+#include "vendara/exchange/exchangecommands.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/startupsequence.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
             // has loaded and before it is shown.
             vendara::CatalogueEditing::install(*window);
             vendara::QuoteFeature::install(*window);
+            vendara::ExchangeCommands::install(*window);
             return result;
         } catch (const std::bad_alloc &) {
             return 7; // out of memory

@@ -60,8 +60,10 @@ public:
     // The window closes: commits the current product when editing is on.
     void unloading();
 
-    // The grid's tag: "Adding New" from New Product until the next row change.
+    // The grid's tag: "Adding New" from New Product until the next row change. Other
+    // commands set it too (the spreadsheet update marks the row it handles).
     [[nodiscard]] const QString &addingMarker() const { return mAddingMarker; }
+    void setAddingMarker(const QString &tag) { mAddingMarker = tag; }
     [[nodiscard]] const QString &lastSearchText() const { return mLastSearchText; }
 
 private:

@@ -1,0 +1,181 @@
+#include "compoundfile.h"
+
+// Qt
+#include <QtEndian>
+
+namespace vendara {
+
+namespace {
+
+constexpr quint32 kEndOfChain = 0xFFFFFFFE;
+constexpr quint32 kFreeSector = 0xFFFFFFFF;
+constexpr quint32 kLastRegularSector = 0xFFFFFFFA;
+
+quint16 u16(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 u32(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+} // namespace
+
+std::optional<CompoundFile> CompoundFile::parse(QByteArray bytes)
+{
+    static const QByteArray signature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    if (bytes.size() < 512 || !bytes.startsWith(signature))
+        return std::nullopt;
+    CompoundFile file;
+    file.mBytes = std::move(bytes);
+    const QByteArray &b = file.mBytes;
+    const int sectorShift = u16(b, 0x1E);
+    const int miniShift = u16(b, 0x20);
+    if ((sectorShift != 9 && sectorShift != 12) || miniShift < 4 || miniShift > sectorShift)
+        return std::nullopt;
+    file.mSectorSize = 1 << sectorShift;
+    file.mMiniSectorSize = 1 << miniShift;
+    file.mMiniCutoff = u32(b, 0x38);
+    const quint32 fatSectors = u32(b, 0x2C);
+    const quint32 firstDirectory = u32(b, 0x30);
+    const quint32 firstMiniFat = u32(b, 0x3C);
+    const quint32 miniFatSectors = u32(b, 0x40);
+    quint32 nextDifat = u32(b, 0x44);
+    const quint32 difatSectors = u32(b, 0x48);
+
+    const qint64 sectorCount = (b.size() - file.mSectorSize) / file.mSectorSize + 1;
+    auto sectorOffset = [&](quint32 sector) -> qint64 {
+        if (sector > kLastRegularSector || qint64(sector) >= sectorCount)
+            return -1;
+        const qint64 offset = qint64(sector + 1) * file.mSectorSize;
+        return offset + file.mSectorSize <= b.size() ? offset : -1;
+    };
+
+    // The sectors of the allocation table: 109 in the header, the rest in DIFAT sectors.
+    std::vector<quint32> fatList;
+    for (int i = 0; i < 109; ++i) {
+        const quint32 sector = u32(b, 0x4C + 4 * i);
+        if (sector <= kLastRegularSector)
+            fatList.push_back(sector);
+    }
+    const int perDifat = file.mSectorSize / 4 - 1;
+    for (quint32 n = 0; n < difatSectors && nextDifat <= kLastRegularSector; ++n) {
+        const qint64 offset = sectorOffset(nextDifat);
+        if (offset < 0 || fatList.size() > std::size_t(sectorCount))
+            return std::nullopt;
+        for (int i = 0; i < perDifat; ++i) {
+            const quint32 sector = u32(b, offset + 4 * i);
+            if (sector <= kLastRegularSector)
+                fatList.push_back(sector);
+        }
+        nextDifat = u32(b, offset + 4 * perDifat);
+    }
+    if (fatList.size() < fatSectors)
+        return std::nullopt;
+    fatList.resize(fatSectors);
+    for (const quint32 sector : fatList) {
+        const qint64 offset = sectorOffset(sector);
+        if (offset < 0)
+            return std::nullopt;
+        for (int i = 0; i < file.mSectorSize / 4; ++i)
+            file.mFat.push_back(u32(b, offset + 4 * i));
+    }
+
+    // The directory: 128-byte entries.
+    const auto directory = file.chain(firstDirectory, ~quint64(0));
+    if (!directory)
+        return std::nullopt;
+    for (qsizetype at = 0; at + 128 <= directory->size(); at += 128) {
+        Entry entry;
+        const int nameBytes = std::min<int>(u16(*directory, at + 0x40), 64);
+        const int chars = std::max(0, nameBytes / 2 - 1);
+        entry.name = QString::fromUtf16(
+            reinterpret_cast<const char16_t *>(directory->constData() + at), chars);
+        entry.type = quint8(directory->at(at + 0x42));
+        entry.start = u32(*directory, at + 0x74);
+        entry.size = u32(*directory, at + 0x78);
+        if (file.mSectorSize == 4096)
+            entry.size |= quint64(u32(*directory, at + 0x7C)) << 32;
+        file.mEntries.push_back(entry);
+    }
+    if (file.mEntries.empty() || file.mEntries.front().type != 5)
+        return std::nullopt;
+
+    // The mini stream lives in the root entry's chain; the mini allocation table in its own.
+    if (miniFatSectors > 0 && firstMiniFat <= kLastRegularSector) {
+        const auto miniFat = file.chain(firstMiniFat, quint64(miniFatSectors) * file.mSectorSize);
+        if (!miniFat)
+            return std::nullopt;
+        for (qsizetype at = 0; at + 4 <= miniFat->size(); at += 4)
+            file.mMiniFat.push_back(u32(*miniFat, at));
+        const Entry &root = file.mEntries.front();
+        const auto mini = file.chain(root.start, root.size);
+        if (!mini)
+            return std::nullopt;
+        file.mMiniStream = *mini;
+    }
+    return file;
+}
+
+std::optional<QByteArray> CompoundFile::chain(quint32 start, quint64 size) const
+{
+    QByteArray out;
+    quint32 sector = start;
+    std::size_t steps = 0;
+    const bool bounded = size != ~quint64(0);
+    while (sector != kEndOfChain && (!bounded || quint64(out.size()) < size)) {
+        if (sector >= mFat.size() || sector > kLastRegularSector || ++steps > mFat.size())
+            return std::nullopt;
+        const qint64 offset = qint64(sector + 1) * mSectorSize;
+        if (offset + mSectorSize > mBytes.size())
+            return std::nullopt;
+        out.append(mBytes.constData() + offset, mSectorSize);
+        sector = mFat[sector];
+        if (sector == kFreeSector)
+            return std::nullopt;
+    }
+    if (bounded) {
+        if (quint64(out.size()) < size)
+            return std::nullopt;
+        out.truncate(qsizetype(size));
+    }
+    return out;
+}
+
+std::optional<QByteArray> CompoundFile::miniChain(quint32 start, quint64 size) const
+{
+    QByteArray out;
+    quint32 sector = start;
+    std::size_t steps = 0;
+    while (quint64(out.size()) < size) {
+        if (sector >= mMiniFat.size() || ++steps > mMiniFat.size())
+            return std::nullopt;
+        const qint64 offset = qint64(sector) * mMiniSectorSize;
+        if (offset + mMiniSectorSize > mMiniStream.size())
+            return std::nullopt;
+        out.append(mMiniStream.constData() + offset, mMiniSectorSize);
+        sector = mMiniFat[sector];
+    }
+    out.truncate(qsizetype(size));
+    return out;
+}
+
+std::optional<QByteArray> CompoundFile::stream(const QString &name) const
+{
+    for (const Entry &entry : mEntries) {
+        if (entry.type != 2 || entry.name.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        if (entry.size == 0)
+            return QByteArray();
+        if (entry.size > quint64(mBytes.size()))
+            return std::nullopt;
+        if (entry.size < mMiniCutoff)
+            return miniChain(entry.start, entry.size);
+        return chain(entry.start, entry.size);
+    }
+    return std::nullopt;
+}
+
+} // namespace vendara

@@ -1,0 +1,103 @@
+#include "exchangecommands.h"
+
+#include "frmupdate.h"
+
+#include "vendara/store/productcolumns.h"
+#include "vendara/store/programcontext.h"
+#include "vendara/store/tablemodel.h"
+#include "vendara/window/catalogueediting.h"
+#include "vendara/window/discountstab.h"
+#include "vendara/window/frmmain.h"
+#include "vendara/window/productgrid.h"
+
+// Qt
+#include <QAction>
+#include <QTableView>
+
+namespace vendara {
+
+ExchangeCommands *ExchangeCommands::install(frmMain &window)
+{
+    return new ExchangeCommands(window);
+}
+
+ExchangeCommands::ExchangeCommands(frmMain &window)
+    : QObject(&window)
+    , mWindow(window)
+    , mFiles(window.context().prompter(), window.context().folder().writableDir())
+    , mExport(window.context().productTable(), window.context().prompter(), mFiles,
+              {[&window] {
+                   const int price = window.productModel()->columnOf(product::Price);
+                   window.productGrid()->setColumnHidden(price, false);
+               },
+               [&window] {
+                   CatalogueEditing::finishEdit(window.discountsTab()->priceSchedule());
+               }})
+{
+    setObjectName(QStringLiteral("ExchangeCommands"));
+    using From = SpreadsheetQuestions::From;
+    CommandDispatcher &commands = window.commands();
+    commands.add(QStringLiteral("New"), [this] { update(From::Toolbar); });
+    commands.add(QStringLiteral("mnuFileOpen"), [this] { update(From::Menu); });
+    commands.add(QStringLiteral("Export"), [this] { exportProducts(From::Toolbar); });
+    commands.add(QStringLiteral("MnuFileClose"), [this] { exportProducts(From::Menu); });
+}
+
+ExchangeCommands::~ExchangeCommands() = default;
+
+FrmUpdate *ExchangeCommands::updateWindow() const
+{
+    return mUpdate.data();
+}
+
+void ExchangeCommands::update(SpreadsheetQuestions::From from)
+{
+    ProgramContext &context = mWindow.context();
+    if (mUpdate) {
+        mUpdate->raise();
+        mUpdate->activateWindow();
+        return;
+    }
+    if (!SpreadsheetQuestions::askUpdate(context.prompter(), from))
+        return;
+    const QString path = mFiles.Getfile();
+    if (path.isEmpty())
+        return;
+
+    auto *editing = mWindow.findChild<CatalogueEditing *>();
+    QPointer<CatalogueEditing> editor(editing);
+    FrmUpdate::MainWindowSteps steps;
+    steps.endEditing = [this] {
+        // Leaving edit mode through its button commits the details being edited.
+        if (QAction *edit = mWindow.action(QStringLiteral("Edit")); edit && edit->isChecked())
+            edit->trigger();
+    };
+    steps.setTag = [editor](const QString &tag) {
+        if (editor)
+            editor->editor().setAddingMarker(tag);
+    };
+    steps.rebind = [this] {
+        const int before = mWindow.currentRow();
+        mWindow.setCurrentRow(1);
+        if (mWindow.currentRow() == before)
+            mWindow.showCurrentDetails();
+    };
+    auto *window = new FrmUpdate(context.products(), context.prompter(), path, context.help(),
+                                 std::move(steps), &mWindow);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::ApplicationModal);
+    if (!window->load()) {
+        delete window;
+        return;
+    }
+    mUpdate = window;
+    window->show();
+}
+
+void ExchangeCommands::exportProducts(SpreadsheetQuestions::From from)
+{
+    if (SpreadsheetQuestions::askExport(mWindow.context().prompter(), from))
+        mExport.Export();
+}
+
+} // namespace vendara

@@ -1,0 +1,92 @@
+// `FrmUpdate`, the update window: which spreadsheet column holds which product field, then
+// the import. The state and the rules are `UpdateForm`'s; the window shows them, runs the
+// import's rows between its events (so it repaints, shows its progress caption every two
+// seconds and takes Cancel, which stops after the current row) and reports through the
+// prompter.
+#pragma once
+
+#include "updateform.h"
+
+// Qt
+#include <QDialog>
+#include <QPointer>
+
+// std
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace vendara {
+
+class HelpTopics;
+class SpreadsheetImport;
+
+class FrmUpdate : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct MainWindowSteps
+    {
+        // Before the first row: the main window's edit mode ends (committing as usual).
+        std::function<void()> endEditing;
+        // The grid's tag while a row is handled.
+        std::function<void(const QString &)> setTag;
+        // After the rows: the grid shows the product table again, from its first row.
+        std::function<void()> rebind;
+    };
+
+    FrmUpdate(Products &products, prompt::Prompter &prompter, const QString &workbookPath,
+              HelpTopics *help, MainWindowSteps steps, QWidget *parent = nullptr);
+    ~FrmUpdate() override;
+
+    // Reads the headings and fills the lists; false (after the "not an Excel 97 file"
+    // message) when the file is no workbook: the window is then not shown.
+    bool load();
+
+    [[nodiscard]] UpdateForm &form() { return mForm; }
+    [[nodiscard]] QComboBox *field(int list) const { return mFields[std::size_t(list)]; }
+    [[nodiscard]] QCheckBox *ignoreFirstRow() const { return mChkIgnore; }
+    [[nodiscard]] QRadioButton *addOption() const { return mOptAdd; }
+    [[nodiscard]] QPushButton *okButton() const { return mCmdOK; }
+    [[nodiscard]] QPushButton *cancelButton() const { return mCmdCancel; }
+    [[nodiscard]] QPushButton *helpButton() const { return mCmdHelp; }
+    [[nodiscard]] QTimer *progressTimer() const { return mTimer1; }
+    [[nodiscard]] bool importing() const { return mImport != nullptr; }
+
+signals:
+    // Sent after each handled row while the import runs, with the row counter (the next row).
+    void rowHandled(int rowCounter);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void okClicked();
+    void cancelClicked();
+    void showSelections();
+    void setBusy(bool busy);
+
+    UpdateForm mForm;
+    HelpTopics *mHelp;
+    MainWindowSteps mSteps;
+    std::array<QComboBox *, UpdateFields::kListCount> mFields{};
+    QCheckBox *mChkIgnore;
+    QRadioButton *mOptAdd;
+    QPushButton *mCmdOK;
+    QPushButton *mCmdCancel;
+    QPushButton *mCmdHelp;
+    QTimer *mTimer1;
+    std::unique_ptr<SpreadsheetImport> mImport;
+    bool mCancelled = false;
+};
+
+} // namespace vendara

@@ -1,0 +1,74 @@
+// The update window `FrmUpdate` without its widgets: the column lists with their entries and
+// choices, "First row contains descriptions", the single action, and OK, which checks the
+// required choices and starts the import. The window (FrmUpdate) shows this state and runs
+// the import's steps between its events; tests drive it directly.
+#pragma once
+
+#include "spreadsheetimport.h"
+#include "updatefields.h"
+
+// Qt
+#include <QString>
+#include <QStringList>
+
+// std
+#include <array>
+#include <memory>
+
+namespace prompt {
+class Prompter;
+}
+
+namespace vendara {
+
+class Products;
+
+class UpdateForm
+{
+public:
+    static constexpr int kTimerInterval = 2000; // ms, `Timer1`
+    static constexpr int kHelpTopic = 1090;
+
+    UpdateForm(Products &products, prompt::Prompter &prompter, QString workbookPath);
+
+    [[nodiscard]] const QString &workbookPath() const { return mPath; }
+
+    // Opening the window: the lists, filled from the headings in row 1 of the first
+    // worksheet, and their preselection. False when the file is not a workbook; the user has
+    // then been told ("This file is not an Excel 97 file.", titled "Error " and a number)
+    // and the lists offer no columns.
+    bool loadsheet();
+
+    [[nodiscard]] const QStringList &headings() const { return mHeadings; }
+    [[nodiscard]] QStringList entries(int list) const;
+    // The chosen entry of a list, -1 for none ("Required" in the two required lists).
+    [[nodiscard]] int selection(int list) const { return mSelection[std::size_t(list)]; }
+    void select(int list, int position);
+
+    [[nodiscard]] bool firstRowHoldsDescriptions() const { return mIgnoreFirstRow; }
+    void setFirstRowHoldsDescriptions(bool on) { mIgnoreFirstRow = on; }
+    // A click on "Add new products to Encyclopedia" sets the product name back to
+    // "Required".
+    void clickAdd();
+
+    // OK: nothing when a required list has no choice ("Missing required fields" shown) or the
+    // workbook can no longer be read (the "not an Excel 97 file" message shown); otherwise
+    // the import, ready for its first step.
+    [[nodiscard]] std::unique_ptr<SpreadsheetImport> start();
+
+    // The window's caption at a tick of the progress timer: "Please wait" when it is
+    // anything else, else the row counter and " products analyzed".
+    [[nodiscard]] static QString progressCaption(const QString &caption, int rowCounter);
+
+private:
+    void notAWorkbook(int errorNumber);
+
+    Products &mProducts;
+    prompt::Prompter &mPrompter;
+    QString mPath;
+    QStringList mHeadings;
+    std::array<int, UpdateFields::kListCount> mSelection;
+    bool mIgnoreFirstRow = true;
+};
+
+} // namespace vendara
