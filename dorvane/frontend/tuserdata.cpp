@@ -1,0 +1,263 @@
+#include "tuserdata.h"
+
+#include "texts.h"
+
+#include "common/core/safefile.h"
+#include "common/prompt/prompter.h"
+#include "common/qt/cp1252text.h"
+#include "common/registry/registryfile.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace dorvane {
+
+namespace {
+
+const QString kCoreKey = QStringLiteral("\\Pilot Desktop\\Core");
+const QString kHotSyncKey = QStringLiteral("\\Pilot Desktop\\HotSync Manager");
+
+// A cursor over the users file that fails instead of reading past its end.
+class ByteReader
+{
+public:
+    explicit ByteReader(QByteArrayView bytes)
+        : mBytes(bytes)
+    {}
+
+    [[nodiscard]] bool at(qsizetype pos)
+    {
+        mPos = pos;
+        return mPos <= mBytes.size();
+    }
+    [[nodiscard]] bool byte(quint8 *out)
+    {
+        if (mPos >= mBytes.size())
+            return false;
+        *out = quint8(mBytes[mPos++]);
+        return true;
+    }
+    [[nodiscard]] bool skip(qsizetype count)
+    {
+        if (mBytes.size() - mPos < count)
+            return false;
+        mPos += count;
+        return true;
+    }
+    [[nodiscard]] bool text(qsizetype length, QString *out)
+    {
+        if (mBytes.size() - mPos < length)
+            return false;
+        *out = common::fromCp1252(mBytes.sliced(mPos, length));
+        mPos += length;
+        return true;
+    }
+
+private:
+    QByteArrayView mBytes;
+    qsizetype mPos = 0;
+};
+
+bool readEntry(ByteReader &reader, UserEntry *entry)
+{
+    quint8 low = 0;
+    quint8 high = 0;
+    quint8 length = 0;
+    if (!reader.byte(&low) || !reader.byte(&high))
+        return false;
+    entry->id = quint16(low | (high << 8));
+    if (!reader.skip(2) || !reader.byte(&length) || !reader.text(length, &entry->name))
+        return false;
+    if (!reader.byte(&length) || !reader.text(length, &entry->folder))
+        return false;
+    return reader.skip(1); // not examined
+}
+
+// The next entry begins after the pair 0x01 0x80; a 0x01 read as the second byte of a
+// failed pair does not start a new pair.
+bool skipToNextEntry(ByteReader &reader)
+{
+    quint8 b = 0;
+    while (reader.byte(&b)) {
+        if (b != 0x01)
+            continue;
+        if (!reader.byte(&b))
+            return false;
+        if (b == 0x80)
+            return true;
+    }
+    return false;
+}
+
+bool usableFolderName(const QString &folder)
+{
+    return !folder.isEmpty() && folder != QLatin1String(".") && folder != QLatin1String("..")
+           && !folder.contains(QLatin1Char('/')) && !folder.contains(QChar(0));
+}
+
+} // namespace
+
+UsersFileContents parseUsersFile(QByteArrayView bytes)
+{
+    UsersFileContents contents;
+    if (bytes.isEmpty())
+        return contents;
+    contents.declaredCount = quint8(bytes[0]);
+    ByteReader reader(bytes);
+    if (!reader.at(13)) {
+        contents.complete = contents.declaredCount == 0;
+        return contents;
+    }
+    for (int i = 0; i < contents.declaredCount; ++i) {
+        UserEntry entry;
+        if (!readEntry(reader, &entry))
+            return contents;
+        contents.users.push_back(entry);
+        if (i + 1 < contents.declaredCount && !skipToNextEntry(reader))
+            return contents;
+    }
+    contents.complete = true;
+    return contents;
+}
+
+QStringList TUserData::rootKeys()
+{
+    return {QStringLiteral("HKEY_CURRENT_USER\\Software\\U.S. Robotics"),
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\Palm Computing")};
+}
+
+TUserData::TUserData(prompt::Prompter &prompter, QString registryPath)
+    : mPrompter(prompter)
+    , mRegistryPath(std::move(registryPath))
+{
+    registry::RegistryFile reg;
+    const common::Status loaded = reg.load(mRegistryPath);
+    QString root;
+    for (const QString &key : rootKeys()) {
+        if (reg.keyExists(key)) {
+            root = key;
+            break;
+        }
+    }
+    if (root.isEmpty()) {
+        QString text = texts::kDesktopNotInstalled;
+        if (!loaded.ok())
+            text += QStringLiteral("\n\n") + QString::fromStdString(loaded.message());
+        mPrompter.message(text, texts::kWindowTitle, prompt::Buttons::Ok, prompt::Icon::Critical);
+        return;
+    }
+    const std::optional<QString> path = reg.stringValue(root + kCoreKey, QStringLiteral("Path"));
+    if (!path || path->isEmpty())
+        return;
+    mDesktopPath = *path;
+
+    const QString usersPath = QDir(mDesktopPath).filePath(QStringLiteral("users.dat"));
+    QFile file(usersPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        mPrompter.message(texts::usersFileUnreadable(usersPath), texts::kWindowTitle,
+                          prompt::Buttons::Ok, prompt::Icon::Critical);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    UsersFileContents contents = parseUsersFile(bytes);
+    mUsers = std::move(contents.users);
+    if (!contents.complete) {
+        mPrompter.message(
+            texts::usersFileTruncated(usersPath, int(mUsers.size()), contents.declaredCount),
+            texts::kWindowTitle, prompt::Buttons::Ok, prompt::Icon::Critical);
+    }
+}
+
+quint16 TUserData::GetUserId(int index) const
+{
+    return index >= 0 && index < GetUserCount() ? mUsers[size_t(index)].id : 0;
+}
+
+QString TUserData::GetUserName(int index) const
+{
+    return index >= 0 && index < GetUserCount() ? mUsers[size_t(index)].name : QString();
+}
+
+QString TUserData::GetUserFolder(int index) const
+{
+    return index >= 0 && index < GetUserCount() ? mUsers[size_t(index)].folder : QString();
+}
+
+QStringList TUserData::userNames() const
+{
+    QStringList names;
+    for (const UserEntry &user : mUsers)
+        names.append(user.name);
+    return names;
+}
+
+QString TUserData::userFolderPath(int index) const
+{
+    if (index < 0 || index >= GetUserCount() || mDesktopPath.isEmpty())
+        return {};
+    const QString folder = mUsers[size_t(index)].folder;
+    if (!usableFolderName(folder))
+        return {};
+    return QDir(mDesktopPath).filePath(folder);
+}
+
+QString TUserData::backupFolder(int index) const
+{
+    const QString folder = userFolderPath(index);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/backup");
+}
+
+bool TUserData::InstallFile(int index, const QString &file)
+{
+    if (GetUserCount() == 0)
+        return false;
+    const QString userFolder = userFolderPath(index);
+    if (userFolder.isEmpty())
+        return false;
+
+    // Like creating a folder on Windows: only the last level is made, and an existing
+    // folder is fine.
+    const QString installFolder = userFolder + QStringLiteral("/Install");
+    QDir().mkdir(installFolder);
+    const QString target = QDir(installFolder).filePath(QFileInfo(file).fileName());
+
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    source.close();
+    if (!common::replaceFile(std::filesystem::path(QFile::encodeName(target).toStdString()),
+                             std::string_view(bytes.constData(), size_t(bytes.size())))
+             .ok())
+        return false;
+
+    // The registry is read again: the desktop software may have changed it meanwhile.
+    registry::RegistryFile reg;
+    const common::Status loaded = reg.load(mRegistryPath);
+    QString root;
+    for (const QString &key : rootKeys()) {
+        if (reg.keyExists(key)) {
+            root = key;
+            break;
+        }
+    }
+    if (root.isEmpty()) {
+        QString text = texts::kDesktopNotInstalledAtInstall;
+        if (!loaded.ok())
+            text += QStringLiteral("\n\n") + QString::fromStdString(loaded.message());
+        mPrompter.message(text, texts::kInstallCaption, prompt::Buttons::Ok,
+                          prompt::Icon::Critical);
+        return false;
+    }
+    const QString hotSync = root + kHotSyncKey;
+    if (!reg.keyExists(hotSync))
+        return false;
+    const QString name = QStringLiteral("Install%1").arg(GetUserId(index));
+    return reg.setDword(hotSync, name, 1).ok();
+}
+
+} // namespace dorvane
