@@ -27,9 +27,17 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const QString text = cell(index.row(), index.column());
-    if (role == Qt::ToolTipRole && !text.contains(QLatin1Char('\n')))
-        return {};
-    return text;
+    const bool lines = text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (role == Qt::ToolTipRole)
+        return lines ? QVariant(text) : QVariant();
+    if (!lines)
+        return text;
+    // A grid cell holds one line: the line breaks of a note show as pilcrows.
+    QString oneLine = text;
+    oneLine.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    oneLine.replace(QLatin1Char('\n'), QStringLiteral(" \u00b6 "));
+    return oneLine;
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const

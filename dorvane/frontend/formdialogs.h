@@ -1,0 +1,35 @@
+// The converter's two modal dialogs besides its main window, as the window's commands see
+// them: the password dialog and the database picker. The window layer shows the real
+// dialogs; running without a display cancels both; tests script them.
+#pragma once
+
+// Qt
+#include <QString>
+
+// std
+#include <optional>
+
+namespace dorvane {
+
+// What the database picker leaves behind when it closes.
+struct PickerResult
+{
+    bool ok = false;      // closed with OK
+    int SelectedRow = -1; // -1 nothing chosen, 0 chosen with "Browse Files", else the grid row
+    QString SelectedFile; // the chosen file's full path
+};
+
+class FormDialogs
+{
+public:
+    virtual ~FormDialogs() = default;
+
+    // The password dialog: the entered text (at most 19 characters) when closed with OK,
+    // nothing when cancelled.
+    virtual std::optional<QString> askPassword() = 0;
+
+    // The database picker, shown modally over the window.
+    virtual PickerResult pickDatabase() = 0;
+};
+
+} // namespace dorvane
