@@ -638,6 +638,11 @@ void MainWindow::showStatus(const QString &text)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // The window repaints while a conversion runs; it closes once the conversion is done.
+    if (mForm.busy()) {
+        event->ignore();
+        return;
+    }
     if (!mClosed) {
         mClosed = true;
         mForm.FormClose();

@@ -103,6 +103,8 @@ public:
     [[nodiscard]] bool fieldInfoControlsVisible() const { return mUsePdbFile; }
     [[nodiscard]] bool autoNaming() const { return mAutoNaming; }
     [[nodiscard]] int fixedColumns() const { return mFixed1stColumn ? 1 : 0; }
+    // A conversion, view or printout is running.
+    [[nodiscard]] bool busy() const { return mBusy; }
 
     // Commands.
     bool ToCSVButtonClick();

@@ -3,6 +3,7 @@
 #include "desktopfixture.h"
 #include "formfixture.h"
 
+#include "dorvane/frontend/databasefinder.h"
 #include "dorvane/pdb/databasebuilder.h"
 
 // Qt
@@ -187,6 +188,36 @@ TEST_F(Program, HelpVersionAndNoWindowWithoutADisplay)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("there is no display for the window")));
     EXPECT_EQ(readAll(mIni), mIniBytes);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DemoDesktop, TheScriptMakesADesktopThatThePickerAndInstallRead)
+{
+    QTemporaryDir dir;
+    QProcess script;
+    script.start(QStringLiteral(SOURCE_DIR "/tools/demo-desktop"),
+                 {dir.path(), QStringLiteral("--quirra"), QStringLiteral(PROGRAM_DIR "/quirra")});
+    ASSERT_TRUE(script.waitForFinished(60000));
+    ASSERT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
+
+    testsupport::ScriptedPrompter prompter;
+    dorvane::TUserData users(prompter, dir.filePath(QStringLiteral("registry.reg")));
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+    EXPECT_EQ(users.userNames(),
+              QStringList({QStringLiteral("Anna Smith"), QStringLiteral("Demo User"),
+                           QStringLiteral("Sales Laptop")}));
+    EXPECT_EQ(users.GetUserId(1), 2);
+    const auto found = dorvane::FindDatabaseFiles(users.backupFolder(1));
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].name, QStringLiteral("Customers"));
+    EXPECT_EQ(found[1].name, QStringLiteral("Stock"));
+    EXPECT_EQ(found[1].records, 10);
+    EXPECT_TRUE(users.InstallFile(2, found[1].path));
+    EXPECT_TRUE(readAll(dir.filePath(QStringLiteral("registry.reg")))
+                    .contains("\"Install5\"=dword:00000001"));
 }
 
 } // namespace
