@@ -45,8 +45,8 @@ TPasswordForm::TPasswordForm(QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(OKPasswordButton);
     buttons->addWidget(CancelPasswordButton);
-    layout->addLayout(buttons, 1, 0, 1, 2);
-    layout->setRowStretch(2, 1);
+    layout->setRowStretch(1, 1);
+    layout->addLayout(buttons, 2, 0, 1, 2);
     resize(323, 140);
 
     connect(OKPasswordButton, &QPushButton::clicked, this, &TPasswordForm::OKPasswordButtonClick);
