@@ -596,7 +596,7 @@ void MainWindow::showField(Field field)
         StringGrid1->setFixedColumns(mForm.fixedColumns());
         return;
     case Field::PDBUsers: {
-        const QStringList names = mForm.users().userNames();
+        const QStringList names = mForm.userNames();
         if (PDBUsers->count() != names.size()) {
             PDBUsers->clear();
             PDBUsers->addItems(names);

@@ -137,6 +137,11 @@ public:
     void WriteConfig();
 
     [[nodiscard]] QString settingsPath() const { return mSettingsPath; }
+    // The handheld users, read by start-up (FormCreate); no names before it.
+    [[nodiscard]] QStringList userNames() const
+    {
+        return mUsers ? mUsers->userNames() : QStringList();
+    }
     [[nodiscard]] TUserData &users() { return *mUsers; }
     [[nodiscard]] const TUserData &users() const { return *mUsers; }
     [[nodiscard]] StringGridModel &grid() { return mGrid; }
