@@ -42,7 +42,14 @@ ProgramFolder ProgramFolder::ofApplication()
 
 QString ProgramFolder::programFile(const QString &name) const
 {
-    return QDir(mProgramDir).filePath(name);
+    const QString beside = QDir(mProgramDir).filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    // An installed copy keeps the programs in <prefix>/bin and their files in
+    // <prefix>/share/vendara.
+    const QString shared =
+        QDir::cleanPath(QDir(mProgramDir).filePath(QStringLiteral("../share/vendara/") + name));
+    return QFileInfo::exists(shared) ? shared : beside;
 }
 
 QString ProgramFolder::writableFile(const QString &name) const

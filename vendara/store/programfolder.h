@@ -24,7 +24,8 @@ public:
     [[nodiscard]] const QString &writableDir() const { return mWritableDir; }
     [[nodiscard]] bool usesDataFolder() const { return mWritableDir != mProgramDir; }
 
-    // A file shipped with the program (help, template, converter).
+    // A file shipped with the program (help, template, converter): beside the program, or in
+    // the installed copy's data folder <prefix>/share/vendara when only that one has it.
     [[nodiscard]] QString programFile(const QString &name) const;
     // A file the program writes (catalogue, quote notes, hand-off files).
     [[nodiscard]] QString writableFile(const QString &name) const;

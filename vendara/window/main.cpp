@@ -3,6 +3,7 @@
 #include "catalogueediting.h"
 #include "frmmain.h"
 #include "frmsplash1.h"
+#include "helpcommands.h"
 #include "icons.h"
 #include "quotefeature.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
             // has loaded and before it is shown.
             vendara::CatalogueEditing::install(*window);
             vendara::QuoteFeature::install(*window);
+            vendara::HelpCommands::install(*window);
             vendara::ExchangeCommands::install(*window);
             return result;
         } catch (const std::bad_alloc &) {
