@@ -1,7 +1,8 @@
 // The program's folder and where its writable files go. The folder of the `vendara`
 // executable holds the catalogue "vadata.dat", the quote note files, the handheld template
 // "prodnocog.pjt", the help pages and the `dorvane` converter. When that folder cannot be
-// written (an installed copy), the files the program writes go to the user's data folder,
+// written, or belongs to an installed copy (programs in <prefix>/bin, their files in
+// <prefix>/share/vendara), the files the program writes go to the user's data folder,
 // $XDG_DATA_HOME/vendara, instead.
 #pragma once
 
@@ -20,7 +21,8 @@ public:
     [[nodiscard]] static ProgramFolder ofApplication();
 
     [[nodiscard]] const QString &programDir() const { return mProgramDir; }
-    // The program folder when it can be written, else the user's data folder (created).
+    // The program folder when it can be written and is not an installed copy's, else the
+    // user's data folder (created).
     [[nodiscard]] const QString &writableDir() const { return mWritableDir; }
     [[nodiscard]] bool usesDataFolder() const { return mWritableDir != mProgramDir; }
 
