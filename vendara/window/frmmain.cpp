@@ -50,8 +50,6 @@ QList<GridColumn> productGridColumns()
             {13, QStringLiteral("vol5"), general}};
 }
 
-constexpr int kPriceColumn = 2; // grid column of "Price"
-
 double screenDpi(const QWidget *widget)
 {
     const QScreen *screen = widget->screen();
@@ -152,7 +150,7 @@ int frmMain::load()
 
     mContext.products().load(mContext.catalogueFile());
 
-    mGrid->setColumnHidden(kPriceColumn, true);
+    mGrid->setColumnHidden(ProductGrid::PriceColumn, true);
     mGrid->setColumnWidth(0, mTwips.toPixels(layout.colWidth));
     // The product name is four grids wide: it fills the view and keeps the design columns
     // beyond the right edge.

@@ -4,6 +4,8 @@
 #include "frmmain.h"
 #include "frmsplash1.h"
 #include "helpcommands.h"
+#include "pricelistcommands.h"
+#include "productreportcommand.h"
 #include "icons.h"
 #include "quotefeature.h"
 
@@ -38,6 +40,8 @@ int main(int argc, char **argv)
             vendara::CatalogueEditing::install(*window);
             vendara::QuoteFeature::install(*window);
             vendara::HelpCommands::install(*window);
+            vendara::PriceListCommands::install(*window);
+            vendara::ProductReportCommand::install(*window);
             vendara::ExchangeCommands::install(*window);
             return result;
         } catch (const std::bad_alloc &) {

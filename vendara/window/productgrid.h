@@ -12,6 +12,10 @@ class ProductGrid : public QTableView
     Q_OBJECT
 
 public:
+    // The grid's first columns: part number and product name in view, the price hidden
+    // except while the price list is printed and after an export.
+    enum Column { PartNumberColumn = 0, ProductNameColumn = 1, PriceColumn = 2 };
+
     explicit ProductGrid(QWidget *parent = nullptr);
 
     // Part number and product name both start at the grid's left edge: scrolling to either
