@@ -1,7 +1,9 @@
 #include "helpcommands.h"
 
+#include "frmabout.h"
 #include "frmmain.h"
 #include "helpwindow.h"
+#include "systeminformation.h"
 
 #include "vendara/store/programcontext.h"
 
@@ -27,6 +29,11 @@ HelpCommands::HelpCommands(frmMain &window)
     commands.add(QStringLiteral("Help"), [this] { mHelp.showContents(); });
     commands.add(QStringLiteral("mnuHelpContents"), [this] { mHelp.showContents(); });
     commands.add(QStringLiteral("mnuHelpSearchForHelpOn"), [this] { mHelp.showSearch(); });
+    commands.add(QStringLiteral("mnuHelpAbout"), [&window] {
+        SystemInformation systemInformation(window.context().prompter());
+        frmAbout about(window.context().catalogueFile(), systemInformation, &window);
+        about.exec();
+    });
     auto *f1 = new QShortcut(QKeySequence::HelpContents, &window);
     connect(f1, &QShortcut::activated, this, [this] { mHelp.showContents(); });
 }

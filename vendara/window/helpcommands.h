@@ -1,6 +1,6 @@
 // The help on the main window: the toolbar's "Help" and "&Contents" open the contents,
-// "&Search For Help On..." the search pane, F1 the contents; other windows and commands open
-// topics through the program context's help, which this installs.
+// "&Search For Help On..." the search pane, F1 the contents, "&About " the about box; other
+// windows and commands open topics through the program context's help, which this installs.
 #pragma once
 
 #include "programhelp.h"

@@ -1,16 +1,11 @@
 // The catalogue program: the splash runs start-up, then the main window waits for the user.
 
-#include "catalogueediting.h"
 #include "frmmain.h"
 #include "frmsplash1.h"
-#include "helpcommands.h"
-#include "pricelistcommands.h"
-#include "productreportcommand.h"
 #include "icons.h"
-#include "quotefeature.h"
+#include "programfeatures.h"
 
 #include "common/prompt/qtprompter.h"
-#include "vendara/exchange/exchangecommands.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/startupsequence.h"
 
@@ -37,12 +32,7 @@ int main(int argc, char **argv)
             const int result = window->load();
             // Features on top of the main window install themselves here, after the window
             // has loaded and before it is shown.
-            vendara::CatalogueEditing::install(*window);
-            vendara::QuoteFeature::install(*window);
-            vendara::HelpCommands::install(*window);
-            vendara::PriceListCommands::install(*window);
-            vendara::ProductReportCommand::install(*window);
-            vendara::ExchangeCommands::install(*window);
+            vendara::ProgramFeatures::install(*window);
             return result;
         } catch (const std::bad_alloc &) {
             return 7; // out of memory
