@@ -12,6 +12,7 @@
 
 // Qt
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 namespace vendara {
@@ -33,7 +34,16 @@ ExchangeCommands::ExchangeCommands(frmMain &window)
                [&window] {
                    CatalogueEditing::finishEdit(window.discountsTab()->priceSchedule());
                }})
+    , mHandheld(window.context().productTable(), window.context().folder(),
+                window.context().prompter(), mLauncher,
+                [&window] { return window.context().help(); })
 {
+    mHandheld.setBusyHandler([&window](bool busy) {
+        if (busy)
+            window.setCursor(Qt::WaitCursor);
+        else
+            window.unsetCursor();
+    });
     setObjectName(QStringLiteral("ExchangeCommands"));
     using From = SpreadsheetQuestions::From;
     CommandDispatcher &commands = window.commands();
@@ -41,6 +51,7 @@ ExchangeCommands::ExchangeCommands(frmMain &window)
     commands.add(QStringLiteral("mnuFileOpen"), [this] { update(From::Menu); });
     commands.add(QStringLiteral("Export"), [this] { exportProducts(From::Toolbar); });
     commands.add(QStringLiteral("MnuFileClose"), [this] { exportProducts(From::Menu); });
+    commands.add(QStringLiteral("Palm"), [this] { sendToHandheld(); });
 }
 
 ExchangeCommands::~ExchangeCommands() = default;
@@ -98,6 +109,24 @@ void ExchangeCommands::exportProducts(SpreadsheetQuestions::From from)
 {
     if (SpreadsheetQuestions::askExport(mWindow.context().prompter(), from))
         mExport.Export();
+}
+
+QList<int> ExchangeCommands::selectedRows() const
+{
+    QList<int> rows;
+    const QItemSelectionModel *selection = mWindow.productGrid()->selectionModel();
+    for (const QModelIndex &index : selection->selectedIndexes()) {
+        if (!rows.contains(index.row() + 1))
+            rows.append(index.row() + 1);
+    }
+    if (rows.size() == 1 && rows.first() == mWindow.currentRow())
+        return {};
+    return rows;
+}
+
+void ExchangeCommands::sendToHandheld()
+{
+    mHandheld.Palmpilot(selectedRows(), mWindow.currentRow());
 }
 
 } // namespace vendara

@@ -1,9 +1,12 @@
-// The spreadsheet commands installed on the main window: "New" and "&Open Excel File" ask
-// and then open the update window on the chosen workbook; "Export" and "&Save to Excel" ask
-// and then export. Both pairs share the window's one file dialog state.
+// The exchange commands installed on the main window: "New" and "&Open Excel File" ask and
+// then open the update window on the chosen workbook; "Export" and "&Save to Excel" ask and
+// then export (both pairs share the window's one file dialog state); "Palm" sends the products
+// shown, or the selected ones, to the handheld.
 #pragma once
 
 #include "exportcommand.h"
+#include "handheldexport.h"
+#include "processlauncher.h"
 #include "spreadsheetfiles.h"
 #include "spreadsheetquestions.h"
 
@@ -33,6 +36,13 @@ public:
     void update(SpreadsheetQuestions::From from);
     // The export question, then the export.
     void exportProducts(SpreadsheetQuestions::From from);
+    // The hand-off of the grid's selection (or of the products shown) to the handheld.
+    void sendToHandheld();
+
+    // The selected rows of the product grid (table rows, in the order of the selection). A
+    // selection that is just the current row is the grid's highlight of that row, not a
+    // choice of products: it counts as none.
+    [[nodiscard]] QList<int> selectedRows() const;
 
 private:
     explicit ExchangeCommands(frmMain &window);
@@ -40,6 +50,8 @@ private:
     frmMain &mWindow;
     SpreadsheetFiles mFiles;
     ExportCommand mExport;
+    ProcessLauncher mLauncher;
+    HandheldExport mHandheld;
     QPointer<FrmUpdate> mUpdate;
 };
 

@@ -4,8 +4,18 @@
 
 // Qt
 #include <QString>
+#include <QStringList>
 
 namespace vendara::texts {
+
+// Characters listed one by one with a blank between them ("日 本").
+inline QString spaced(const QString &characters)
+{
+    QStringList each;
+    for (const char32_t c : characters.toUcs4())
+        each.append(QString::fromUcs4(&c, 1));
+    return each.join(QLatin1Char(' '));
+}
 
 // The spreadsheet questions of the toolbar and the "File" menu.
 inline QString updateQuestionToolbar()
@@ -63,7 +73,7 @@ inline QString exportLosesCharacters(const QString &characters)
     return QStringLiteral("Some products contain characters that a text file for spreadsheets "
                           "cannot hold: %1\n\nThey are written as question marks. Save as an "
                           "Excel Workbook (*.xlsx) to keep them.")
-        .arg(characters);
+        .arg(spaced(characters));
 }
 
 // The export file's heading line.
@@ -222,7 +232,7 @@ inline QString handheldLosesCharacters(const QString &characters)
 {
     return QStringLiteral("Some products contain characters that the handheld cannot show: "
                           "%1\n\nThey are sent as question marks.")
-        .arg(characters);
+        .arg(spaced(characters));
 }
 inline QString sentAfterHotsync()
 {

@@ -37,12 +37,8 @@ bool ExportCommand::Export()
         QString lost;
         const QByteArray bytes = ExportFile::textBytes(mProducts, &lost);
         if (!lost.isEmpty()) {
-            QStringList each;
-            for (const char32_t c : lost.toUcs4())
-                each.append(QString::fromUcs4(&c, 1));
-            mPrompter.message(texts::exportLosesCharacters(each.join(QLatin1Char(' '))),
-                              texts::exportQuestionCaption(), prompt::Buttons::Ok,
-                              prompt::Icon::Exclamation);
+            mPrompter.message(texts::exportLosesCharacters(lost), texts::exportQuestionCaption(),
+                              prompt::Buttons::Ok, prompt::Icon::Exclamation);
         }
         written = ExportFile::writeText(path, bytes);
     }

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -261,6 +262,38 @@ TEST_F(ExchangeWindowTest, ExportFromTheToolbarShowsThePriceColumn)
                                          "file?")});
     EXPECT_FALSE(grid->isColumnHidden(price));
     EXPECT_EQ(testsupport::fileBytes(target).count("\r\n"), 3);
+}
+
+TEST_F(ExchangeWindowTest, TheGridsHighlightIsNoSelectionForTheHandheld)
+{
+    // After loading, the current row is highlighted: that alone sends the products shown.
+    ASSERT_EQ(mWindow->currentRow(), 1);
+    EXPECT_EQ(mCommands->selectedRows(), QList<int>{});
+    mPrompter.answer(Answer::Cancel);
+    run("Palm");
+    EXPECT_EQ(mPrompter.messageTexts(),
+              QStringList{QStringLiteral("Send products shown to palm computer?")});
+
+    QItemSelectionModel *selection = mWindow->productGrid()->selectionModel();
+    selection->select(mWindow->productModel()->index(1, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(mCommands->selectedRows(), (QList<int>{1, 2}));
+
+    // Sent: the file is written, and without a converter beside the program nothing is sent.
+    mPrompter.clear();
+    mPrompter.answer(Answer::Ok).type(QStringLiteral("Two"));
+    run("Palm");
+    const QStringList texts = mPrompter.messageTexts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts.first(), QStringLiteral("Send selected products to Palm Computer?"));
+    EXPECT_TRUE(texts.last().startsWith(
+        QStringLiteral("The products were not sent to the handheld: the converter %1 could not "
+                       "be started.")
+            .arg(QDir(mDir.path()).filePath(QStringLiteral("dorvane")))));
+    EXPECT_EQ(testsupport::fileBytes(QDir(mDir.path()).filePath(QStringLiteral("Two.CSV")))
+                  .count("\r\n"),
+              3);
+    EXPECT_TRUE(mWindow->cursor().shape() != Qt::WaitCursor);
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+// Damaged workbooks: every fixture cut short and with bytes overwritten at many places must be
+// either read or refused with an error number, never crash or hang (the sanitizer build runs
+// this too).
+
+#include "vendara/exchange/workbook.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using vendara::Workbook;
+
+TEST(DamagedWorkbookTest, CutAndOverwrittenFilesAreReadOrRefused)
+{
+    QTemporaryDir dir;
+    const QString damaged = QDir(dir.path()).filePath(QStringLiteral("damaged"));
+    QRandomGenerator random(20260301); // the same damage on every run
+    const QDir fixtures(QStringLiteral(TEST_DATA_DIR "/spreadsheets"));
+    for (const QString &name :
+         fixtures.entryList({QStringLiteral("*.xls*"), QStringLiteral("*.ods")})) {
+        SCOPED_TRACE(name.toStdString());
+        QFile source(fixtures.filePath(name));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        auto attempt = [&](const QByteArray &variant) {
+            QFile out(damaged);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(variant);
+            out.close();
+            const Workbook::OpenResult result = Workbook::open(damaged);
+            EXPECT_TRUE(result.workbook || result.errorNumber != 0);
+        };
+        for (int cut = 1; cut < 10; ++cut)
+            attempt(bytes.left(bytes.size() * cut / 10));
+        for (int round = 0; round < 40; ++round) {
+            QByteArray variant = bytes;
+            const int flips = 1 + int(random.bounded(8));
+            for (int i = 0; i < flips; ++i)
+                variant[qsizetype(random.bounded(quint32(variant.size())))] =
+                    char(random.bounded(256));
+            attempt(variant);
+        }
+    }
+}
+
+} // namespace
