@@ -89,7 +89,11 @@ std::optional<CompoundFile> CompoundFile::parse(QByteArray bytes)
         return std::nullopt;
     for (qsizetype at = 0; at + 128 <= directory->size(); at += 128) {
         Entry entry;
-        const int nameBytes = std::min<int>(u16(*directory, at + 0x40), 64);
+        // A name holds at most 32 UTF-16 characters with its terminator; FreeXL converts the
+        // names with the length given here, so a longer one is a damaged file.
+        const int nameBytes = u16(*directory, at + 0x40);
+        if (nameBytes > 64 || nameBytes % 2 != 0)
+            return std::nullopt;
         const int chars = std::max(0, nameBytes / 2 - 1);
         entry.name = QString::fromUtf16(
             reinterpret_cast<const char16_t *>(directory->constData() + at), chars);

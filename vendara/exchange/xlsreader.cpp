@@ -1,5 +1,6 @@
 #include "xlsreader.h"
 
+#include "biffcheck.h"
 #include "biffsheetscan.h"
 #include "compoundfile.h"
 
@@ -68,6 +69,21 @@ Workbook::OpenResult XlsReader::read(const QString &path)
         return Workbook::failure(Workbook::kCannotRead, file.errorString());
     file.close();
 
+    const auto container = CompoundFile::parse(std::move(bytes));
+    if (!container)
+        return Workbook::failure(Workbook::kNotAWorkbook,
+                                 QStringLiteral("the compound document is damaged"));
+    auto stream = container->stream(QStringLiteral("Workbook"));
+    if (!stream)
+        stream = container->stream(QStringLiteral("Book"));
+    if (!stream)
+        return Workbook::failure(Workbook::kNotAWorkbook, QStringLiteral("no workbook stream"));
+    // FreeXL trusts the lengths inside the records: only a stream whose records fit is
+    // given to it.
+    if (!BiffCheck::wellFormed(*stream))
+        return Workbook::failure(Workbook::kNotAWorkbook,
+                                 QStringLiteral("the workbook's records are damaged"));
+
     const FreeXlHandle xls(path);
     if (!xls.ok())
         return Workbook::failure(Workbook::kNotAWorkbook,
@@ -88,15 +104,6 @@ Workbook::OpenResult XlsReader::read(const QString &path)
         return Workbook::failure(Workbook::kNotAWorkbook,
                                  QStringLiteral("the worksheet's size cannot be read"));
 
-    const auto container = CompoundFile::parse(std::move(bytes));
-    if (!container)
-        return Workbook::failure(Workbook::kNotAWorkbook,
-                                 QStringLiteral("the compound document is damaged"));
-    auto stream = container->stream(QStringLiteral("Workbook"));
-    if (!stream)
-        stream = container->stream(QStringLiteral("Book"));
-    if (!stream)
-        return Workbook::failure(Workbook::kNotAWorkbook, QStringLiteral("no workbook stream"));
     const auto extra = BiffSheetScan::scan(*stream, QString::fromUtf8(sheetName));
     if (!extra)
         return Workbook::failure(Workbook::kNotAWorkbook,

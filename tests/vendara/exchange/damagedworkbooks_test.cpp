@@ -49,4 +49,21 @@ TEST(DamagedWorkbookTest, CutAndOverwrittenFilesAreReadOrRefused)
     }
 }
 
+// Files that once made FreeXL read past its buffers (a record stream knocked out of step, a
+// directory entry whose name claims 47,000 bytes): refused before FreeXL sees them.
+TEST(DamagedWorkbookTest, FilesThatUsedToBeReadPastTheirEnd)
+{
+    const QDir damaged(QStringLiteral(TEST_DATA_DIR "/spreadsheets/damaged"));
+    for (const char *name : {"record-lengths.xls", "directory-name-length.xls"}) {
+        SCOPED_TRACE(name);
+        const Workbook::OpenResult result = Workbook::open(damaged.filePath(QLatin1String(name)));
+        EXPECT_FALSE(result.workbook);
+        EXPECT_EQ(result.errorNumber, Workbook::kNotAWorkbook);
+    }
+    // FreeXL refuses this one itself.
+    EXPECT_EQ(
+        Workbook::open(damaged.filePath(QStringLiteral("record-stream-shifted.xls"))).errorNumber,
+        Workbook::kNotAWorkbook);
+}
+
 } // namespace
