@@ -248,12 +248,11 @@ inline QString converterNotStarted(const QString &program, const QString &reason
                           "not be started.\n\n%2")
         .arg(program, reason);
 }
-inline QString converterFailed(int exitStatus, const QString &csvFile)
+inline QString converterFailed(int exitStatus)
 {
     return QStringLiteral("The products were not sent to the handheld: the converter ended "
-                          "with an error (exit status %1). The file %2 is kept.")
-        .arg(exitStatus)
-        .arg(csvFile);
+                          "with an error (exit status %1).")
+        .arg(exitStatus);
 }
 inline QString converterCrashed(const QString &csvFile)
 {

@@ -183,23 +183,26 @@ bool HandheldExport::Palmpilot(const QList<int> &selection, int currentRow)
         break;
     case ConverterLauncher::Outcome::Kind::Finished:
         if (outcome.exitStatus != 0)
-            failure = texts::converterFailed(outcome.exitStatus, csvFile);
+            failure = texts::converterFailed(outcome.exitStatus);
         break;
     }
+    // Once the converter has ended, the two files beside the program are done with: on
+    // success its copy is in the user's install folder; after a failure a database left here
+    // would only make the next hand-off of that name ask before replacing it.
+    auto removeFiles = [&] {
+        QFile::remove(databasePath(name));
+        QFile::remove(csvPath(name));
+    };
     if (!failure.isEmpty()) {
-        if (!outcome.errorText.isEmpty()
-            && outcome.kind != ConverterLauncher::Outcome::Kind::NotStarted)
-            failure += QStringLiteral("\n\n") + outcome.errorText;
+        if (outcome.kind == ConverterLauncher::Outcome::Kind::Finished)
+            removeFiles();
         mPrompter.message(failure, texts::notSentCaption(), prompt::Buttons::Ok,
                           prompt::Icon::Exclamation);
         return false;
     }
 
     mPrompter.message(texts::sentAfterHotsync(), texts::sentCaption(), prompt::Buttons::Ok);
-    // The converter has ended and its copy is in the user's install folder: both files
-    // beside the program are done with.
-    QFile::remove(databasePath(name));
-    QFile::remove(csvPath(name));
+    removeFiles();
     if (HelpTopics *help = mHelp ? mHelp() : nullptr)
         help->showTopic(kHelpTopic);
     return true;

@@ -8,7 +8,6 @@ namespace vendara {
 
 namespace {
 
-constexpr qsizetype kKeptErrorOutput = 2000;
 // When the program is being shut down while the converter still runs: how long to wait
 // for it before giving up on it (its files are then left alone).
 constexpr int kLastWaitMs = 30000;
@@ -22,17 +21,12 @@ ConverterLauncher::Outcome ProcessLauncher::run(const QString &program,
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
+    // The converter's own messages go where this program's go; its status texts nowhere.
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::SeparateChannels);
 
-    QByteArray errors;
     QEventLoop loop;
     bool startFailed = false;
-    QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&] {
-        errors += process.readAllStandardError();
-        if (errors.size() > kKeptErrorOutput)
-            errors = errors.right(kKeptErrorOutput);
-    });
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) {
             startFailed = true;
@@ -49,20 +43,16 @@ ConverterLauncher::Outcome ProcessLauncher::run(const QString &program,
     if (process.state() != QProcess::NotRunning)
         process.waitForFinished(kLastWaitMs);
 
-    errors += process.readAllStandardError();
     if (startFailed || process.error() == QProcess::FailedToStart) {
         outcome.kind = Outcome::Kind::NotStarted;
         outcome.errorText = process.errorString();
-        return outcome;
-    }
-    if (process.state() != QProcess::NotRunning || process.exitStatus() == QProcess::CrashExit) {
+    } else if (process.state() != QProcess::NotRunning
+               || process.exitStatus() == QProcess::CrashExit) {
         outcome.kind = Outcome::Kind::Crashed;
-        outcome.errorText = QString::fromLocal8Bit(errors).trimmed();
-        return outcome;
+    } else {
+        outcome.kind = Outcome::Kind::Finished;
+        outcome.exitStatus = process.exitCode();
     }
-    outcome.kind = Outcome::Kind::Finished;
-    outcome.exitStatus = process.exitCode();
-    outcome.errorText = QString::fromLocal8Bit(errors).trimmed();
     return outcome;
 }
 

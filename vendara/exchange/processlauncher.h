@@ -1,7 +1,7 @@
 // The converter as a process of its own: started with its arguments as a list (no shell, so
 // names with blanks and quotes arrive whole), waited for in a local event loop so that the
-// window repaints meanwhile. Its standard output is dropped; the end of its error output is
-// kept for the message when it fails.
+// window repaints meanwhile. Its standard output (status texts) is dropped; its error output
+// goes to this program's.
 #pragma once
 
 #include "converterlauncher.h"

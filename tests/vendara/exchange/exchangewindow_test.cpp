@@ -290,9 +290,9 @@ TEST_F(ExchangeWindowTest, TheGridsHighlightIsNoSelectionForTheHandheld)
         QStringLiteral("The products were not sent to the handheld: the converter %1 could not "
                        "be started.")
             .arg(QDir(mDir.path()).filePath(QStringLiteral("dorvane")))));
-    EXPECT_EQ(testsupport::fileBytes(QDir(mDir.path()).filePath(QStringLiteral("Two.CSV")))
-                  .count("\r\n"),
-              3);
+    EXPECT_EQ(
+        testsupport::fileBytes(QDir(mDir.path()).filePath(QStringLiteral("Two.CSV"))).count("\r\n"),
+        3);
     EXPECT_TRUE(mWindow->cursor().shape() != Qt::WaitCursor);
 }
 
