@@ -128,26 +128,29 @@ QStringList TUserData::rootKeys()
             QStringLiteral("HKEY_CURRENT_USER\\Software\\Palm Computing")};
 }
 
+QString TUserData::openDesktopKey(registry::RegistryFile &reg, const QString &notInstalled,
+                                  const QString &caption)
+{
+    const common::Status loaded = reg.load(mRegistryPath);
+    for (const QString &key : rootKeys()) {
+        if (reg.keyExists(key))
+            return key;
+    }
+    QString text = notInstalled;
+    if (!loaded.ok())
+        text += QStringLiteral("\n\n") + QString::fromStdString(loaded.message());
+    mPrompter.message(text, caption, prompt::Buttons::Ok, prompt::Icon::Critical);
+    return {};
+}
+
 TUserData::TUserData(prompt::Prompter &prompter, QString registryPath)
     : mPrompter(prompter)
     , mRegistryPath(std::move(registryPath))
 {
     registry::RegistryFile reg;
-    const common::Status loaded = reg.load(mRegistryPath);
-    QString root;
-    for (const QString &key : rootKeys()) {
-        if (reg.keyExists(key)) {
-            root = key;
-            break;
-        }
-    }
-    if (root.isEmpty()) {
-        QString text = texts::kDesktopNotInstalled;
-        if (!loaded.ok())
-            text += QStringLiteral("\n\n") + QString::fromStdString(loaded.message());
-        mPrompter.message(text, texts::kWindowTitle, prompt::Buttons::Ok, prompt::Icon::Critical);
+    const QString root = openDesktopKey(reg, texts::kDesktopNotInstalled, texts::kWindowTitle);
+    if (root.isEmpty())
         return;
-    }
     const std::optional<QString> path = reg.stringValue(root + kCoreKey, QStringLiteral("Path"));
     if (!path || path->isEmpty())
         return;
@@ -237,22 +240,10 @@ bool TUserData::InstallFile(int index, const QString &file)
 
     // The registry is read again: the desktop software may have changed it meanwhile.
     registry::RegistryFile reg;
-    const common::Status loaded = reg.load(mRegistryPath);
-    QString root;
-    for (const QString &key : rootKeys()) {
-        if (reg.keyExists(key)) {
-            root = key;
-            break;
-        }
-    }
-    if (root.isEmpty()) {
-        QString text = texts::kDesktopNotInstalledAtInstall;
-        if (!loaded.ok())
-            text += QStringLiteral("\n\n") + QString::fromStdString(loaded.message());
-        mPrompter.message(text, texts::kInstallCaption, prompt::Buttons::Ok,
-                          prompt::Icon::Critical);
+    const QString root =
+        openDesktopKey(reg, texts::kDesktopNotInstalledAtInstall, texts::kInstallCaption);
+    if (root.isEmpty())
         return false;
-    }
     const QString hotSync = root + kHotSyncKey;
     if (!reg.keyExists(hotSync))
         return false;

@@ -19,6 +19,9 @@
 namespace prompt {
 class Prompter;
 }
+namespace registry {
+class RegistryFile;
+}
 
 namespace dorvane {
 
@@ -70,6 +73,11 @@ public:
     [[nodiscard]] static QStringList rootKeys();
 
 private:
+    // Loads the registry file and finds the desktop software's root key; without one, shows
+    // `notInstalled` (with the file's own problem, if any) and gives empty text.
+    QString openDesktopKey(registry::RegistryFile &reg, const QString &notInstalled,
+                           const QString &caption);
+
     prompt::Prompter &mPrompter;
     QString mRegistryPath;
     QString mDesktopPath;
