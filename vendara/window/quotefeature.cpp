@@ -66,11 +66,7 @@ QuoteFeature::QuoteFeature(frmMain &window)
     QHeaderView *header = view->horizontalHeader();
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setSectionResizeMode(1, QHeaderView::Stretch);
-    header->resizeSection(0, 100);
-    header->resizeSection(QuoteModel::PriceColumn, 80);
-    header->resizeSection(QuoteModel::QuantityColumn, 64);
-    header->resizeSection(4, 90);
+    window.quoteTab()->fitColumns();
 
     // Mouse moves over the grid and the frame show their hint; the right button opens the
     // quote menu.

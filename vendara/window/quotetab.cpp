@@ -1,6 +1,7 @@
 #include "quotetab.h"
 
 // Qt
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -8,6 +9,9 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QVBoxLayout>
+
+// std
+#include <algorithm>
 
 namespace vendara {
 
@@ -55,6 +59,49 @@ QuoteTab::QuoteTab(QWidget *parent)
     layout->addWidget(mGrdQuote);
     layout->addWidget(mFraQuote);
     layout->addStretch(1);
+
+    mGrdQuote->viewport()->installEventFilter(this);
+}
+
+void QuoteTab::fitColumns()
+{
+    QAbstractItemModel *model = mGrdQuote->model();
+    if (model == nullptr)
+        return;
+    if (model != mWatchedModel) {
+        // Amounts change with every edit: fit again when the lines change.
+        mWatchedModel = model;
+        const auto refit = [this] {
+            fitColumns();
+        };
+        connect(model, &QAbstractItemModel::dataChanged, this, refit);
+        connect(model, &QAbstractItemModel::rowsInserted, this, refit);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, refit);
+        connect(model, &QAbstractItemModel::modelReset, this, refit);
+    }
+    QHeaderView *header = mGrdQuote->horizontalHeader();
+    const int columns = header->count();
+    constexpr int kProduct = 1;
+    // Every column but the product name is as wide as its widest text, so that amounts and
+    // part numbers are never cut; the product name takes what is left of the grid's width.
+    int used = 0;
+    for (int c = 0; c < columns; ++c) {
+        if (c == kProduct || header->isSectionHidden(c))
+            continue;
+        mGrdQuote->resizeColumnToContents(c);
+        used += header->sectionSize(c);
+    }
+    if (kProduct < columns) {
+        const int rest = mGrdQuote->viewport()->width() - used;
+        header->resizeSection(kProduct, std::max(rest, header->sectionSizeHint(kProduct)));
+    }
+}
+
+bool QuoteTab::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mGrdQuote->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
 }
 
 void QuoteTab::resizeEvent(QResizeEvent *event)

@@ -5,6 +5,7 @@
 // Qt
 #include <QWidget>
 
+class QAbstractItemModel;
 class QGroupBox;
 class QLineEdit;
 class QTableView;
@@ -24,8 +25,13 @@ public:
     [[nodiscard]] QLineEdit *txtDisc() const { return mTxtDisc; }
     [[nodiscard]] QLineEdit *txtQdisper() const { return mTxtQdisper; }
 
+    // Fits the columns to the grid: amounts, quantities and part numbers as wide as their
+    // texts, the product name filling the rest.
+    void fitColumns();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QTableView *mGrdQuote;
@@ -33,6 +39,7 @@ private:
     QLineEdit *mTxtTotal;
     QLineEdit *mTxtDisc;
     QLineEdit *mTxtQdisper;
+    QAbstractItemModel *mWatchedModel = nullptr;
 };
 
 } // namespace vendara
