@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -141,6 +142,30 @@ TEST_F(QuoteFeatureTest, AddsTheCurrentProductAndShowsTheQuote)
     EXPECT_EQ(cell(2, 0), QStringLiteral("B-2"));
     EXPECT_EQ(boxes(), QStringLiteral("$12.00 / $0.00 / 0.00%"));
     EXPECT_TRUE(mPrompter.prompts().isEmpty());
+}
+
+TEST_F(QuoteFeatureTest, AmountsAndPartNumbersAreNeverCutAndThePartNumberStaysInView)
+{
+    // The window at its first-start size, where the quote grid is narrow.
+    mWindow->show();
+    addProduct(1);
+    mFeature->quote().edit(1, 4, QStringLiteral("12000")); // a wide extended price
+    QCoreApplication::processEvents();
+    QTableView *view = grid();
+    const QFontMetrics metrics(view->font());
+    for (int column : {0, 2, 3, 4}) {
+        const QString text = cell(1, column);
+        EXPECT_GE(view->columnWidth(column), metrics.horizontalAdvance(text)) << column;
+    }
+    EXPECT_EQ(view->columnViewportPosition(0), 0);
+
+    // With room to spare the product name takes the rest of the grid's width.
+    mWindow->resize(1200, 700);
+    QCoreApplication::processEvents();
+    int sum = 0;
+    for (int column = 0; column < mFeature->model()->columnCount(); ++column)
+        sum += view->columnWidth(column);
+    EXPECT_GE(sum, view->viewport()->width() - 1);
 }
 
 TEST_F(QuoteFeatureTest, RefusesTheLineAfterTheLastWithAMessage)
