@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "common/qt/installedcopy.h"
+
 #include "common/core/safefile.h"
 #include "common/qt/cp1252text.h"
 
@@ -118,7 +120,7 @@ int leadingInteger(QStringView text)
 QString SettingsFile::location(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
+    if (folder.isDir() && folder.isWritable() && !common::isInstalledCopy(programFolder, kFileName))
         return QDir(programFolder).filePath(kFileName);
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
            + QStringLiteral("/vendara/") + kFileName;

@@ -1,5 +1,7 @@
 #include "programfolder.h"
 
+#include "common/qt/installedcopy.h"
+
 // Qt
 #include <QCoreApplication>
 #include <QDir>
@@ -21,23 +23,14 @@ QString defaultDataDir()
     return QDir(base).filePath(QStringLiteral("vendara"));
 }
 
-// An installed copy: the programs in <prefix>/bin, their files in <prefix>/share/vendara and
-// no catalogue beside the program. Its writable files never go into the programs' folder,
-// even where that folder can be written (an installation in the user's own prefix).
-bool installedLayout(const QString &programDir)
-{
-    const QDir dir(programDir);
-    return !dir.exists(kCatalogueName)
-           && QFileInfo(dir.filePath(QStringLiteral("../share/vendara"))).isDir();
-}
-
 } // namespace
 
 ProgramFolder::ProgramFolder(QString programDir, QString dataDir)
     : mProgramDir(QDir::cleanPath(QDir(programDir).absolutePath()))
 {
     const QFileInfo program(mProgramDir);
-    if (program.isDir() && program.isWritable() && !installedLayout(mProgramDir)) {
+    if (program.isDir() && program.isWritable()
+        && !common::isInstalledCopy(mProgramDir, kCatalogueName)) {
         mWritableDir = mProgramDir;
     } else {
         mWritableDir = QDir::cleanPath(dataDir.isEmpty() ? defaultDataDir() : dataDir);

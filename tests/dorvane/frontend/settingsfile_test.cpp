@@ -147,6 +147,19 @@ TEST(SettingsFile, KeptBesideTheProgramOrInTheConfigurationFolder)
     }
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(SettingsFile::write(dir.filePath(QStringLiteral("no/such\0/x")), {}));
+
+    // An installed copy (<prefix>/bin beside <prefix>/share/vendara) keeps its settings in the
+    // configuration folder even where bin can be written; a QD.INI already beside the program
+    // stays in use.
+    const QString bin = dir.filePath(QStringLiteral("prefix/bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("prefix/share/vendara"))));
+    EXPECT_EQ(SettingsFile::location(bin),
+              qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/vendara/QD.INI"));
+    QFile beside(QDir(bin).filePath(QStringLiteral("QD.INI")));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(SettingsFile::location(bin), beside.fileName());
 }
 
 } // namespace
