@@ -60,7 +60,9 @@ private:
     qsizetype mPos = 0;
 };
 
-bool readEntry(ByteReader &reader, UserEntry *entry)
+// The byte after the folder name is not examined; it only has to be there when the scan for
+// the next entry starts after it, so the last entry is whole without it.
+bool readEntry(ByteReader &reader, UserEntry *entry, bool last)
 {
     quint8 low = 0;
     quint8 high = 0;
@@ -72,7 +74,7 @@ bool readEntry(ByteReader &reader, UserEntry *entry)
         return false;
     if (!reader.byte(&length) || !reader.text(length, &entry->folder))
         return false;
-    return reader.skip(1); // not examined
+    return reader.skip(1) || last;
 }
 
 // The next entry begins after the pair 0x01 0x80; a 0x01 read as the second byte of a
@@ -111,11 +113,12 @@ UsersFileContents parseUsersFile(QByteArrayView bytes)
         return contents;
     }
     for (int i = 0; i < contents.declaredCount; ++i) {
+        const bool last = i + 1 == contents.declaredCount;
         UserEntry entry;
-        if (!readEntry(reader, &entry))
+        if (!readEntry(reader, &entry, last))
             return contents;
         contents.users.push_back(entry);
-        if (i + 1 < contents.declaredCount && !skipToNextEntry(reader))
+        if (!last && !skipToNextEntry(reader))
             return contents;
     }
     contents.complete = true;
@@ -158,12 +161,13 @@ TUserData::TUserData(prompt::Prompter &prompter, QString registryPath)
 
     const QString usersPath = QDir(mDesktopPath).filePath(QStringLiteral("users.dat"));
     QFile file(usersPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // Without even its count byte the file says nothing about the users.
+    if (bytes.isEmpty()) {
         mPrompter.message(texts::usersFileUnreadable(usersPath), texts::kWindowTitle,
                           prompt::Buttons::Ok, prompt::Icon::Critical);
         return;
     }
-    const QByteArray bytes = file.readAll();
     UsersFileContents contents = parseUsersFile(bytes);
     mUsers = std::move(contents.users);
     if (!contents.complete) {

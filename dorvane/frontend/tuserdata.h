@@ -41,7 +41,8 @@ struct UsersFileContents
 
 // The users file, byte for byte: the count at offset 0, the first entry at offset 13 (id,
 // two bytes not read, name and folder each after a length byte, one byte not examined), and
-// every entry but the last ended by the pair 0x01 0x80. Names are Windows-1252.
+// every entry but the last ended by the pair 0x01 0x80. The last entry may end right after
+// its folder name. Names are Windows-1252.
 [[nodiscard]] UsersFileContents parseUsersFile(QByteArrayView bytes);
 
 class TUserData

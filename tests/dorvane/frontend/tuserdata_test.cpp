@@ -78,6 +78,39 @@ TEST(UsersFile, ShortOrEmptyFilesGiveWhatWasRead)
     EXPECT_TRUE(none.users.empty());
 }
 
+TEST(UsersFile, OnlyTheLastEntryMayEndAtItsFolderName)
+{
+    // One user, the file ending right after the folder name.
+    QByteArray one(1, '\x01');
+    one.append(12, '\x5A');
+    one.append(QByteArrayLiteral("\x05\x00\x00\x00\x04"
+                                 "Anna\x04"
+                                 "Anna"));
+    const auto single = dorvane::parseUsersFile(one);
+    EXPECT_TRUE(single.complete);
+    ASSERT_EQ(single.users.size(), 1u);
+    EXPECT_EQ(single.users[0].id, 5);
+    EXPECT_EQ(single.users[0].name, QStringLiteral("Anna"));
+    EXPECT_EQ(single.users[0].folder, QStringLiteral("Anna"));
+
+    const QByteArray full = testsupport::usersFileBytes(testsupport::threeUsers());
+    const QByteArray lastFolder = QByteArrayLiteral("\x07GarciaJ");
+    const auto three =
+        dorvane::parseUsersFile(full.left(full.indexOf(lastFolder) + lastFolder.size()));
+    EXPECT_TRUE(three.complete);
+    ASSERT_EQ(three.users.size(), 3u);
+    EXPECT_EQ(three.users[2].folder, QStringLiteral("GarciaJ"));
+
+    // An earlier entry cut there has no way on to the next one: the file ends early.
+    const QByteArray secondFolder = QByteArrayLiteral("\x04"
+                                                      "Demo\x09");
+    const auto cut =
+        dorvane::parseUsersFile(full.left(full.indexOf(secondFolder) + secondFolder.size() - 1));
+    EXPECT_FALSE(cut.complete);
+    EXPECT_EQ(cut.declaredCount, 3);
+    EXPECT_EQ(cut.users.size(), 1u);
+}
+
 TEST(UserData, EitherRootKeyGivesTheUsersInFileOrder)
 {
     for (const auto root :
@@ -139,14 +172,28 @@ TEST(UserData, UnreadableOrShortUsersFileIsReported)
               QStringLiteral("The handheld users file %1 ends early: 2 of its 3 users are listed.")
                   .arg(usersPath));
 
+    // The last user's folder name ends the file: every user is there, nothing to say.
+    writeFile(usersPath, full.left(full.lastIndexOf("GarciaJ") + 7));
+    ScriptedPrompter quiet;
+    TUserData all(quiet, desktop.registryPath());
+    EXPECT_EQ(all.GetUserCount(), 3);
+    EXPECT_TRUE(quiet.prompts().isEmpty());
+
+    // A missing file and an empty one (not even the count) cannot be read.
+    const QString unreadable =
+        QStringLiteral("The handheld users file %1 cannot be read, so no users are listed.")
+            .arg(usersPath);
+    writeFile(usersPath, QByteArray());
+    ScriptedPrompter empty;
+    TUserData noneListed(empty, desktop.registryPath());
+    EXPECT_EQ(noneListed.GetUserCount(), 0);
+    EXPECT_EQ(empty.messageTexts(), QStringList(unreadable));
+
     QFile::remove(usersPath);
     ScriptedPrompter again;
     TUserData none(again, desktop.registryPath());
     EXPECT_EQ(none.GetUserCount(), 0);
-    EXPECT_EQ(again.messageTexts(),
-              QStringList(QStringLiteral("The handheld users file %1 cannot be read, so no users "
-                                         "are listed.")
-                              .arg(usersPath)));
+    EXPECT_EQ(again.messageTexts(), QStringList(unreadable));
 }
 
 class InstallTest : public ::testing::Test
