@@ -40,6 +40,11 @@ Cell Amounts::cell(double value)
     return Cell(locale.toString(value, 'g', 15));
 }
 
+Cell Amounts::single(float value)
+{
+    return Cell(NumberForms::shortest(value));
+}
+
 Cell Amounts::wholeNumber(double value)
 {
     value = NumberForms::round(value, 0);

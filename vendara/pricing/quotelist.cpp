@@ -13,6 +13,7 @@
 
 // std
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace vendara {
@@ -77,10 +78,11 @@ double QuoteList::quantity(int line) const
     return NumberForms::round(Amounts::readOrZero(mTable.cell(line, quote::Quantity)), 0);
 }
 
-void QuoteList::setPrice(int line, double price)
+void QuoteList::setPrice(int line, const Cell &price)
 {
-    mTable.setCell(line, quote::Price, Amounts::cell(price));
-    mTable.setCell(line, quote::ExtPrice, Amounts::cell(price * quantity(line)));
+    mTable.setCell(line, quote::Price, price);
+    mTable.setCell(line, quote::ExtPrice,
+                   Amounts::cell(Amounts::readOrZero(price) * quantity(line)));
 }
 
 void QuoteList::edit(int line, int column, const QString &typed)
@@ -114,8 +116,14 @@ void QuoteList::applyDiscount(int line, float rate)
     const auto list = Amounts::read(mTable.cell(line, quote::ListPrice));
     if (!Amounts::read(mTable.cell(line, quote::Price)) || !list)
         return;
+    // Worked out in single precision, as the catalogue holds its prices: $10.00 less 10% is
+    // 9, where a double-precision product with the single-precision factor 0.9 would leave
+    // 8.99999976158142 in the cell. A list price beyond single precision is no price here.
     const float remaining = 1.0f - rate;
-    setPrice(line, *list * double(remaining));
+    const float price = float(*list) * remaining;
+    if (!std::isfinite(price))
+        return;
+    setPrice(line, Amounts::single(price));
 }
 
 void QuoteList::discount(int line, float rate)

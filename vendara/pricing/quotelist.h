@@ -51,8 +51,9 @@ public:
     void edit(int line, int column, const QString &typed);
 
     // Takes `rate` (0.15 for 15%) off the list price of line `line`, replacing whatever price
-    // the line had; the quantity stays. A line whose price or list price is not a number is
-    // left alone.
+    // the line had; the quantity stays. The price is worked out in single precision and kept
+    // in the catalogue's number form; the extended price is that price × the quantity. A line
+    // whose price or list price is not a number is left alone.
     void discount(int line, float rate);
     // The same for every line.
     void discountAll(float rate);
@@ -71,8 +72,8 @@ signals:
 
 private:
     [[nodiscard]] bool isLine(int line) const { return line >= 1 && line <= lineCount(); }
-    // Sets the line's price to `price` (a number) and its extended price to price × quantity.
-    void setPrice(int line, double price);
+    // Sets the line's price cell to `price` and its extended price to that price × quantity.
+    void setPrice(int line, const Cell &price);
     [[nodiscard]] double quantity(int line) const;
     void applyDiscount(int line, float rate);
 

@@ -203,6 +203,55 @@ TEST_F(QuoteList_, TakesEveryDiscountOffTheListPrice)
     EXPECT_EQ(price(1), QStringLiteral("$10.00"));
 }
 
+TEST_F(QuoteList_, KeepsADiscountedPriceAsTheAmountItShows)
+{
+    // The grid's editor shows a cell's own text: a discounted price must read "9", not the
+    // 8.99999976 a double-precision product with the factor 0.9 leaves.
+    addProduct("A-1", "Anchor bolt", 10.0f, {{"10", "9.50"}});
+    QuoteModel model(mQuote);
+    mQuote.add(1, {});
+    model.setData(model.index(0, QuoteModel::QuantityColumn), QStringLiteral("12"), Qt::EditRole);
+    const QModelIndex priceCell = model.index(0, QuoteModel::PriceColumn);
+    auto editorText = [&] {
+        return priceCell.data(Qt::EditRole).toString();
+    };
+
+    mQuote.discount(1, DiscountRate::rate(QStringLiteral("10%")));
+    EXPECT_EQ(editorText(), QStringLiteral("9"));
+    EXPECT_EQ(mQuote.table().cell(1, quote::ExtPrice).toText(), QStringLiteral("108"));
+    EXPECT_EQ(totals(), QStringLiteral("$108.00 / $12.00 / 10.00%"));
+
+    mQuote.discount(1, DiscountRate::rate(QStringLiteral("1%")));
+    EXPECT_EQ(editorText(), QStringLiteral("9.9"));
+    EXPECT_EQ(mQuote.table().cell(1, quote::ExtPrice).toText(), QStringLiteral("118.8"));
+    EXPECT_EQ(totals(), QStringLiteral("$118.80 / $1.20 / 1.00%"));
+    // Enter in the editor without typing changes nothing.
+    EXPECT_TRUE(model.setData(priceCell, editorText(), Qt::EditRole));
+    EXPECT_EQ(editorText(), QStringLiteral("9.9"));
+    EXPECT_EQ(mQuote.table().cell(1, quote::ExtPrice).toText(), QStringLiteral("118.8"));
+    EXPECT_EQ(totals(), QStringLiteral("$118.80 / $1.20 / 1.00%"));
+
+    // A list price in the "currency" form the product editor stores, on a whole quote.
+    const int row = addProduct("B-2", "Bracket", 0.0f);
+    mProducts.setCell(row, product::Price, QStringLiteral("$1,234.56"));
+    mQuote.add(row, {});
+    model.setData(model.index(1, QuoteModel::QuantityColumn), QStringLiteral("3"), Qt::EditRole);
+    mQuote.discountAll(DiscountRate::rate(QStringLiteral("25%")));
+    EXPECT_EQ(model.index(1, QuoteModel::PriceColumn).data(Qt::EditRole).toString(),
+              QStringLiteral("925.92"));
+    EXPECT_EQ(mQuote.table().cell(2, quote::ExtPrice).toText(), QStringLiteral("2777.76"));
+    EXPECT_EQ(editorText(), QStringLiteral("7.5"));
+
+    // The extended price is the price the line shows times its quantity: a price of half a
+    // cent more goes to the even cent.
+    const int small = addProduct("C-3", "Clip", 0.15f);
+    mQuote.add(small, {});
+    mQuote.discount(3, DiscountRate::rate(QStringLiteral("10%")));
+    EXPECT_EQ(model.index(2, QuoteModel::PriceColumn).data(Qt::EditRole).toString(),
+              QStringLiteral("0.135"));
+    EXPECT_EQ(model.index(2, 4).data().toString(), QStringLiteral("$0.14"));
+}
+
 TEST_F(QuoteList_, DiscountAllSkipsLinesWhosePriceIsNotANumber)
 {
     addProduct("A-1", "Anchor bolt", 8.0f);
