@@ -147,6 +147,11 @@ ProductDetails CatalogueEditing::details() const
     return {general->txtPrice()->text(), general->includesText(), general->notesText()};
 }
 
+ShownDetails CatalogueEditing::shownDetails() const
+{
+    return mWindow.generalTab()->shownDetails();
+}
+
 void CatalogueEditing::clearDetails()
 {
     mWindow.generalTab()->showDetails(QString(), QString(), QString());
@@ -195,7 +200,10 @@ bool CatalogueEditing::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusOut:
         if (watched == mPriceBox) {
+            // The box's own reformatting is no typing: it keeps whether the user typed.
+            const bool typed = mPriceBox->isModified();
             mPriceBox->setText(PriceBox::reformat(mPriceBox->text()));
+            mPriceBox->setModified(typed);
             mPriceBox->setCursorPosition(0);
         }
         break;

@@ -56,6 +56,7 @@ private:
     void finishCellEdit() override;
     void finishScheduleEdit() override;
     ProductDetails details() const override;
+    ShownDetails shownDetails() const override;
     void clearDetails() override;
     void showCurrentDetails() override;
     int currentRow() const override;

@@ -27,16 +27,29 @@ DetailCommit::Rule DetailCommit::rule(CommitOccasion occasion)
     return {};
 }
 
+namespace {
+
+bool changed(const QString &text, const std::optional<QString> &shown)
+{
+    return !shown || text != *shown;
+}
+
+} // namespace
+
 void DetailCommit::commit(Table &products, int row, const ProductDetails &details,
-                          PriceScheduleTable &schedule, CommitOccasion occasion)
+                          const ShownDetails &shown, PriceScheduleTable &schedule,
+                          CommitOccasion occasion)
 {
     if (row < 1 || row > products.rows())
         return;
     const Rule r = rule(occasion);
-    products.setCell(row, product::Price,
-                     Cell(r.currencyPrice ? PriceBox::reformat(details.price) : details.price));
-    products.setCell(row, product::Includes, Cell(details.includes));
-    products.setCell(row, product::Notes, Cell(details.notes));
+    if (changed(details.price, shown.price))
+        products.setCell(row, product::Price,
+                         Cell(r.currencyPrice ? PriceBox::reformat(details.price) : details.price));
+    if (changed(details.includes, shown.includes))
+        products.setCell(row, product::Includes, Cell(details.includes));
+    if (changed(details.notes, shown.notes))
+        products.setCell(row, product::Notes, Cell(details.notes));
     if (r.copyPricePoints)
         schedule.store(products, row, r.sortPricePoints);
 }

@@ -31,6 +31,9 @@ public:
     virtual void finishScheduleEdit() = 0;
 
     [[nodiscard]] virtual ProductDetails details() const = 0;
+    // What the boxes were filled with for the current product (by showCurrentDetails or
+    // clearDetails); nothing for a box the user has typed into since.
+    [[nodiscard]] virtual ShownDetails shownDetails() const = 0;
     // Empties the price, includes and notes boxes.
     virtual void clearDetails() = 0;
     // Shows the details and price schedule of the current row (empty when there is none).

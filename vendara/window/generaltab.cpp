@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace vendara {
@@ -69,6 +70,20 @@ void GeneralTab::showDetails(const QString &price, const QString &includes, cons
     mTxtPrice->setCursorPosition(0);
     mTxtincludes->setPlainText(toDisplayLineBreaks(includes));
     mTxtnotes->setPlainText(toDisplayLineBreaks(notes));
+    mTxtPrice->setModified(false);
+    mTxtincludes->document()->setModified(false);
+    mTxtnotes->document()->setModified(false);
+    mShown = {mTxtPrice->text(), includesText(), notesText()};
+}
+
+ShownDetails GeneralTab::shownDetails() const
+{
+    auto unlessTyped = [](bool typed, const QString &text) {
+        return typed ? std::nullopt : std::optional<QString>(text);
+    };
+    return {unlessTyped(mTxtPrice->isModified(), mShown.price),
+            unlessTyped(mTxtincludes->document()->isModified(), mShown.includes),
+            unlessTyped(mTxtnotes->document()->isModified(), mShown.notes)};
 }
 
 QString GeneralTab::includesText() const

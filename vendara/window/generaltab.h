@@ -1,6 +1,8 @@
 // The "General" tab: the current product's price, includes and notes.
 #pragma once
 
+#include "detailcommit.h"
+
 // Qt
 #include <QWidget>
 
@@ -26,6 +28,9 @@ public:
 
     // Texts as the table holds them (CR LF line breaks).
     void showDetails(const QString &price, const QString &includes, const QString &notes);
+    // What showDetails filled the boxes with, as the boxes give it back; nothing for a box the
+    // user has typed into since.
+    [[nodiscard]] ShownDetails shownDetails() const;
     // The boxes as the table would take them (CR LF line breaks).
     [[nodiscard]] QString includesText() const;
     [[nodiscard]] QString notesText() const;
@@ -42,6 +47,7 @@ private:
     QPlainTextEdit *mTxtincludes;
     QGroupBox *mFraNotes;
     QPlainTextEdit *mTxtnotes;
+    ProductDetails mShown;
 };
 
 } // namespace vendara

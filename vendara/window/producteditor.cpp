@@ -51,7 +51,8 @@ void ProductEditor::finishEditing(CommitOccasion occasion, bool schedule)
     finishScheduleEdit(occasion);
     const int row = mView.currentRow();
     mView.applyEditState(false, schedule);
-    DetailCommit::commit(mProducts.table(), row, mView.details(), mSchedule, occasion);
+    DetailCommit::commit(mProducts.table(), row, mView.details(), mView.shownDetails(), mSchedule,
+                         occasion);
     if (row > 0)
         mView.setCurrentRow(row);
 }
@@ -65,7 +66,8 @@ void ProductEditor::finishScheduleEdit(CommitOccasion occasion)
 void ProductEditor::commit(int row, CommitOccasion occasion)
 {
     finishScheduleEdit(occasion);
-    DetailCommit::commit(mProducts.table(), row, mView.details(), mSchedule, occasion);
+    DetailCommit::commit(mProducts.table(), row, mView.details(), mView.shownDetails(), mSchedule,
+                         occasion);
 }
 
 bool ProductEditor::refuseWhenFull()

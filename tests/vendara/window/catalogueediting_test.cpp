@@ -155,7 +155,7 @@ TEST_F(CatalogueEditingTest, EditButtonLocksAndUnlocksAndCommitsThePendingCell)
     EXPECT_EQ(window.productGrid()->selectionBehavior(), QAbstractItemView::SelectItems);
 
     typeInCell(*window.productGrid(), 0, 1, QStringLiteral("Anchor bolt M8"));
-    typeDetails(QStringLiteral("13"), QStringLiteral("Washers\nNuts"), QStringLiteral("Zinc"));
+    typeDetails(QStringLiteral("13"), QStringLiteral("Washers\r\nNuts"), QStringLiteral("Zinc"));
     typeInCell(schedule(), 1, 0, QStringLiteral("5"));
     edit->trigger(); // released: both open cell edits are kept, then the row is committed
     EXPECT_FALSE(window.editMode());
@@ -182,14 +182,59 @@ TEST_F(CatalogueEditingTest, RowChangeAndMenuEditCommitInTheirForms)
     EXPECT_EQ(cell(1, product::pricePointQuantity(1)), QStringLiteral("20"));
     EXPECT_EQ(general().txtPrice()->text(), QStringLiteral("$3.75"));
 
+    typeDetails(QStringLiteral("4"), QString(), QString());
     run("mnuEditProd"); // the menu releases the button and commits as typed
     EXPECT_FALSE(window.editMode());
-    EXPECT_EQ(cell(2, product::Price), QStringLiteral("$3.75"));
+    EXPECT_EQ(cell(2, product::Price), QStringLiteral("4"));
     EXPECT_TRUE(general().txtPrice()->isReadOnly());
     run("mnuEditProd");
     EXPECT_TRUE(window.editMode());
     EXPECT_TRUE(window.action(QStringLiteral("Edit"))->isChecked());
     EXPECT_FALSE(general().txtPrice()->isReadOnly());
+}
+
+TEST_F(CatalogueEditingTest, EditModeWithoutTypingLeavesThePriceTheBoxRounds)
+{
+    // The price box shows 0.125 as "$0.12": it is not written back unless the user changes
+    // it.
+    const QByteArray bytes = record({"A-1", "Anchor bolt", "0.125", "", "Washers\r\nNuts"})
+                             + record({"B-2", "Bracket", "0.135"});
+    writeBytes(catalogue(), bytes);
+    frmMain &window = open();
+    QLineEdit &price = *general().txtPrice();
+    EXPECT_EQ(price.text(), QStringLiteral("$0.12"));
+    run("Edit");
+    run("Edit");
+    run("mnuEditProd");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&price, &out); // into the box and out again
+    window.setCurrentRow(2);
+    window.setCurrentRow(1);
+    run("mnuEditProd");
+    EXPECT_EQ(cell(1, product::Price), QStringLiteral("0.125"));
+    EXPECT_EQ(cell(1, product::Includes), QStringLiteral("Washers\r\nNuts"));
+    EXPECT_EQ(cell(2, product::Price), QStringLiteral("0.135"));
+    run("Edit");
+    window.close();
+    EXPECT_EQ(readBytes(catalogue()), bytes);
+
+    // What the user types is stored, the box's own text typed again included.
+    open();
+    run("Edit");
+    general().txtPrice()->selectAll();
+    QTest::keyClicks(general().txtPrice(), QStringLiteral("$0.13"));
+    run("Edit");
+    EXPECT_EQ(cell(1, product::Price), QStringLiteral("$0.13"));
+    EXPECT_EQ(cell(1, product::Includes), QStringLiteral("Washers\r\nNuts"));
+    run("Edit");
+    mWindow->setCurrentRow(2);
+    EXPECT_EQ(general().txtPrice()->text(), QStringLiteral("$0.14"));
+    general().txtPrice()->selectAll();
+    QTest::keyClicks(general().txtPrice(), QStringLiteral("0.14"));
+    QApplication::sendEvent(general().txtPrice(), &out);
+    EXPECT_EQ(general().txtPrice()->text(), QStringLiteral("$0.14"));
+    mWindow->setCurrentRow(1);
+    EXPECT_EQ(cell(2, product::Price), QStringLiteral("$0.14"));
 }
 
 TEST_F(CatalogueEditingTest, PriceBoxTakesTheCurrencyFormWhenLeft)
@@ -214,8 +259,10 @@ TEST_F(CatalogueEditingTest, NewProductIsStoredWithSortedPricePointsAfterARestar
     EXPECT_EQ(mContext->products().Count(), 4);
     EXPECT_TRUE(window.editMode());
     EXPECT_EQ(general().txtPrice()->text(), QString());
-    // The product that was current was committed as typed before the new row came.
-    EXPECT_EQ(cell(2, product::Price), QStringLiteral("$12.50"));
+    // The product that was current was committed before the new row came; its boxes were
+    // not changed, so it keeps its own price rather than the box's currency form.
+    EXPECT_EQ(cell(2, product::Price), QStringLiteral("12.5"));
+    EXPECT_TRUE(table().cell(2, product::Price).isNumber());
 
     TableModel &model = *window.productModel();
     model.setData(model.index(0, 0), QStringLiteral("B-1"), Qt::EditRole);

@@ -1,6 +1,7 @@
 // A stand-in for the main window under product editing: it keeps a current row that follows
 // inserted and removed rows as a grid's selection does, shows a row's details in three
-// "boxes" as the window does, and answers the "Locate Product" prompt from a queue.
+// "boxes" as the window does (remembering what it filled them with until the user types),
+// and answers the "Locate Product" prompt from a queue.
 #pragma once
 
 #include "vendara/pricing/pricescheduletable.h"
@@ -39,6 +40,7 @@ public:
     void type(const QString &price, const QString &includes, const QString &notes)
     {
         boxes = {price, includes, notes};
+        shown = {};
     }
     // The user types into the price schedule grid; false when it is locked.
     bool typePricePoint(int k, const QString &quantity, const QString &price)
@@ -59,13 +61,19 @@ public:
     void finishCellEdit() override { ++cellEditsFinished; }
     void finishScheduleEdit() override { ++scheduleEditsFinished; }
     vendara::ProductDetails details() const override { return boxes; }
-    void clearDetails() override { boxes = {}; }
+    vendara::ShownDetails shownDetails() const override { return shown; }
+    void clearDetails() override
+    {
+        boxes = {};
+        fill();
+    }
     void showCurrentDetails() override
     {
         using namespace vendara;
         boxes = {TableModel::formatCell(mTable.cell(current, product::Price), CellFormat::Currency),
                  mTable.cell(current, product::Includes).toText(),
                  mTable.cell(current, product::Notes).toText()};
+        fill();
         if (mEditor != nullptr)
             mEditor->detailsShown(current);
     }
@@ -91,6 +99,7 @@ public:
     bool button = false;
     bool unlocked = false;
     vendara::ProductDetails boxes;
+    vendara::ShownDetails shown;
     int current = 0;
     int cellEditsFinished = 0;
     int scheduleEditsFinished = 0;
@@ -99,6 +108,7 @@ public:
     QStringList searchDefaults;
 
 private:
+    void fill() { shown = {boxes.price, boxes.includes, boxes.notes}; }
     void changeRow(int row)
     {
         const int previous = current;

@@ -169,6 +169,40 @@ TEST_F(ProductEditorTest, ClosingWhileEditingCommitsAsTypedAndTheFileHoldsIt)
                                     + kCatalogue.mid(kCatalogue.indexOf("B-2")));
 }
 
+TEST_F(ProductEditorTest, CommitsOnlyTheBoxesTheUserChanged)
+{
+    // The price box shows 0.125 as "$0.12": writing it back unchanged would lose the
+    // half cent.
+    const QByteArray catalogue = record({"A-1", "Anchor bolt", "0.125", "Zinc", "Washers\r\nNuts"})
+                                 + record({"B-2", "Bracket", "3.75"});
+    load(catalogue);
+    EXPECT_EQ(mView.boxes.price, QStringLiteral("$0.12"));
+    clickEditButton();
+    clickEditButton();
+    mEditor.toggleEditMenu();
+    mView.setCurrentRow(2);
+    mView.setCurrentRow(1);
+    mEditor.toggleEditMenu();
+    clickEditButton();
+    mEditor.unloading();
+    EXPECT_TRUE(mTable.cell(1, product::Price).isNumber());
+    EXPECT_EQ(cell(1, product::Price), QStringLiteral("0.125"));
+    ASSERT_TRUE(mProducts.WriteProds(mPath).ok());
+    EXPECT_EQ(readBytes(mPath), catalogue);
+
+    // What the user typed is stored, even the text the box showed.
+    mView.type("$0.13", "Washers\r\nNuts", "Zinc");
+    clickEditButton();
+    EXPECT_EQ(cell(1, product::Price), QStringLiteral("$0.13"));
+    clickEditButton();
+    mView.type("$0.13", "Washers", "Zinc");
+    mView.setCurrentRow(2);
+    EXPECT_EQ(cell(1, product::Includes), QStringLiteral("Washers"));
+    mView.type("$3.75", "", "");
+    mView.setCurrentRow(1);
+    EXPECT_EQ(cell(2, product::Price), QStringLiteral("$3.75"));
+}
+
 TEST_F(ProductEditorTest, NewProductIsTheFirstRowAndTakesTheDetailsWhenLeft)
 {
     mView.setCurrentRow(3);
