@@ -121,9 +121,13 @@ Products::ReadResult Products::ReadProds(const QString &fileName)
     ReadResult result;
     mFurther.clear();
     mFurtherCount = 0;
+    mReadIncomplete = false;
 
     auto fail = [&](int number) {
         result.errorNumber = number;
+        // A file that is there but unreadable (not a missing file, not a folder in its
+        // place) still holds products the table does not have.
+        mReadIncomplete = (number == 75 || number == 57) && !QFileInfo(fileName).isDir();
         if (mPrompter != nullptr)
             mPrompter->message(texts::errorReadingFile(number), texts::errorCaption(),
                                prompt::Buttons::Ok);
@@ -221,8 +225,27 @@ Products::ReadResult Products::load(const QString &fileName)
     return result;
 }
 
+int Products::productsToWrite() const
+{
+    int products = 0;
+    for (int row = 1; row <= mTable.rows(); ++row) {
+        if (!mTable.cell(row, product::PartNumber).isEmpty())
+            ++products;
+    }
+    return products;
+}
+
 bool Products::save(const QString &fileName) const
 {
+    if (mReadIncomplete) {
+        if (mPrompter == nullptr)
+            return true;
+        const prompt::Answer replace = mPrompter->message(
+            texts::replaceUnreadCatalogue(QDir::toNativeSeparators(fileName), productsToWrite()),
+            texts::errorCaption(), prompt::Buttons::YesNo, prompt::Icon::Exclamation);
+        if (replace != prompt::Answer::Yes)
+            return true;
+    }
     const QString lost = unencodableCharacters();
     if (!lost.isEmpty() && mPrompter != nullptr) {
         QStringList each;

@@ -58,7 +58,10 @@ public:
     ReadResult load(const QString &fileName);
     // Closing: tells the user about characters the file cannot hold, then writes. When the
     // write fails the user is told why and asked whether to close anyway; the result says
-    // whether closing may go on.
+    // whether closing may go on. When the file was there at the last read but could not be
+    // read completely (75, 57), the user is first asked whether to replace it with the
+    // products now in the table; No (or no one to ask) leaves the file as it is and closing
+    // goes on.
     [[nodiscard]] bool save(const QString &fileName) const;
 
     // Sizes the table to Count rows and sorts them ascending on `column` with the product
@@ -75,6 +78,7 @@ public:
 
 private:
     void placeRecord(int row, const QByteArray &record);
+    [[nodiscard]] int productsToWrite() const;
 
     Table &mTable;
     prompt::Prompter *mPrompter;
@@ -82,6 +86,7 @@ private:
     int mCount = 0;
     QByteArray mFurther; // records beyond the table, byte for byte
     int mFurtherCount = 0;
+    bool mReadIncomplete = false; // the last read found the file but could not read it all
 };
 
 } // namespace vendara

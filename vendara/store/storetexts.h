@@ -50,6 +50,17 @@ inline QString saveFailed(const QString &path, const QString &reason)
         .arg(path, reason);
 }
 
+// Closing after the catalogue file could not be read completely at start.
+inline QString replaceUnreadCatalogue(const QString &path, int products)
+{
+    const QString shown = products == 1 ? QStringLiteral("the 1 product")
+                                        : QStringLiteral("the %1 products").arg(products);
+    return QStringLiteral("The catalogue file %1 could not be read completely when the program "
+                          "started.\n\nReplace it with %2 now shown? The products in the file "
+                          "that could not be read will be lost.")
+        .arg(path, shown);
+}
+
 // Start-up.
 inline QString startupFailed(int number)
 {

@@ -9,7 +9,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// POSIX
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 // std
+#include <cstring>
 #include <initializer_list>
 
 namespace testsupport {
@@ -43,6 +49,25 @@ inline QByteArray readBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray("<missing>");
     return file.readAll();
+}
+
+// Leaves at `path` a file that is there but that nobody can open for reading, not even
+// root (who reads files of mode 000): a local socket. True when it was made.
+inline bool makeUnopenableFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    const bool bound =
+        ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound;
 }
 
 } // namespace testsupport

@@ -6,6 +6,7 @@
 #include "vendara/store/trace.h"
 
 // Qt
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -145,6 +146,43 @@ TEST_F(ProductsTest, ReadFailuresAreReportedAndTheProgramGoesOnEmpty)
     EXPECT_EQ(mProducts.load(mDir.path()).errorNumber, 75);
     EXPECT_EQ(mPrompter.messageTexts(), QStringList({QStringLiteral("Error reading file #76"),
                                                      QStringLiteral("Error reading file #75")}));
+}
+
+TEST_F(ProductsTest, AFileThatCouldNotBeReadIsReplacedAtCloseOnlyWhenTheUserSaysSo)
+{
+    ASSERT_TRUE(testsupport::makeUnopenableFile(path()));
+    EXPECT_EQ(mProducts.load(path()).errorNumber, 75);
+    mTable.setBounds(1, product::ColumnCount);
+    mProducts.setCount(1);
+    mTable.setCell(1, product::PartNumber, Cell(QStringLiteral("A-1")));
+    mPrompter.clear();
+
+    mPrompter.answer(Answer::No);
+    EXPECT_TRUE(mProducts.save(path())); // closing goes on
+    ASSERT_EQ(mPrompter.prompts().size(), 1);
+    const auto &question = mPrompter.prompts().constFirst();
+    EXPECT_EQ(question.text,
+              QStringLiteral("The catalogue file %1 could not be read completely when the program "
+                             "started.\n\nReplace it with the 1 product now shown? The products "
+                             "in the file that could not be read will be lost.")
+                  .arg(path()));
+    EXPECT_EQ(question.caption, QStringLiteral("Error"));
+    EXPECT_EQ(question.buttons, Buttons::YesNo);
+    EXPECT_EQ(question.icon, Icon::Exclamation);
+    EXPECT_FALSE(QFileInfo(path()).isFile()); // left as it was
+
+    mPrompter.answer(Answer::Yes);
+    EXPECT_TRUE(mProducts.save(path()));
+    EXPECT_EQ(readBytes(path()), record({"A-1"}));
+
+    // After a good read, and after a missing file, saving asks nothing.
+    load(record({"A-1"}) + record({"B-2"}));
+    mPrompter.clear();
+    EXPECT_TRUE(mProducts.save(path()));
+    mProducts.load(path(QStringLiteral("new.dat")));
+    EXPECT_TRUE(mProducts.save(path(QStringLiteral("new.dat"))));
+    EXPECT_EQ(mPrompter.messageTexts(), QStringList(QStringLiteral("Error reading file #53")));
+    EXPECT_EQ(readBytes(path(QStringLiteral("new.dat"))), QByteArray());
 }
 
 TEST_F(ProductsTest, FileEndingInsideARecordIsReadAsFarAsItGoes)

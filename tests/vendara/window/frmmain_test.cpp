@@ -194,6 +194,23 @@ TEST_F(FrmMainTest, AFailedSaveKeepsTheWindowOpenWhenTheUserSaysSo)
     EXPECT_EQ(mPrompter.prompts().size(), 3);
 }
 
+TEST_F(FrmMainTest, ACatalogueThatCouldNotBeReadIsNotReplacedWhenTheUserSaysNo)
+{
+    QFile::remove(catalogue());
+    ASSERT_TRUE(testsupport::makeUnopenableFile(catalogue()));
+    frmMain &window = open();
+    EXPECT_EQ(mPrompter.messageTexts(), QStringList(QStringLiteral("Error reading file #75")));
+    window.show();
+    mPrompter.answer(Answer::No);
+    window.action(QStringLiteral("mnuFileExit"))->trigger();
+    EXPECT_FALSE(window.isVisible()); // the window closes all the same
+    ASSERT_EQ(mPrompter.prompts().size(), 2);
+    EXPECT_TRUE(mPrompter.prompts().at(1).text.contains(
+        QStringLiteral("Replace it with the 0 products now shown?")));
+    EXPECT_FALSE(QFileInfo(catalogue()).isFile());
+    EXPECT_FALSE(setting("MainWidth").isEmpty()); // the layout is stored as always
+}
+
 TEST_F(FrmMainTest, LayoutDefaultsAreStoredAtCloseAndRestoredAtTheNextStart)
 {
     frmMain &first = open();
