@@ -21,7 +21,33 @@ mode_t currentUmask()
     return mask;
 }
 
+// As many links as the system follows in one path before it gives up.
+constexpr int kMaxLinks = 40;
+
 } // namespace
+
+Status followLinks(const std::filesystem::path &path, std::filesystem::path &destination)
+{
+    std::filesystem::path at = path;
+    for (int links = 0;; ++links) {
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::symlink_status(at, error);
+        // Anything but a link (a missing file included) ends the chain; a folder that cannot
+        // be searched leaves the path as it is, and writing reports it.
+        if (error || !std::filesystem::is_symlink(status)) {
+            destination = at;
+            return Status::success();
+        }
+        if (links == kMaxLinks)
+            return Status::failure("Cannot write " + path.string() + ": " + std::strerror(ELOOP));
+        const std::filesystem::path link = std::filesystem::read_symlink(at, error);
+        if (error)
+            return Status::failure("Cannot write " + path.string() + ": " + error.message());
+        // A relative link is relative to the folder that holds it. The path is not tidied up:
+        // ".." after a linked folder must go where the system takes it.
+        at = link.is_absolute() ? link : at.parent_path() / link;
+    }
+}
 
 SafeFile::SafeFile(std::filesystem::path target, Sync sync)
     : mTarget(std::move(target))
@@ -46,10 +72,15 @@ Status SafeFile::open()
     discard();
     mFailed = false;
     mError.clear();
-    std::filesystem::path folder = mTarget.parent_path();
+    if (Status followed = followLinks(mTarget, mDestination); !followed) {
+        mFailed = true;
+        mError = followed.message();
+        return followed;
+    }
+    std::filesystem::path folder = mDestination.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string pattern = (folder / ("." + mTarget.filename().string() + ".XXXXXX")).string();
+    std::string pattern = (folder / ("." + mDestination.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
@@ -61,8 +92,8 @@ Status SafeFile::open()
     struct stat existing
     {
     };
-    const mode_t mode = ::stat(mTarget.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                                : (0666 & ~currentUmask());
+    const mode_t mode = ::stat(mDestination.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
+                                                                     : (0666 & ~currentUmask());
     ::fchmod(fd, mode);
     mFile = ::fdopen(fd, "wb");
     if (mFile == nullptr) {
@@ -102,7 +133,7 @@ Status SafeFile::commit()
             fail("Cannot write", errno);
         mFile = nullptr;
     }
-    if (!mFailed && ::rename(mTemp.c_str(), mTarget.c_str()) != 0)
+    if (!mFailed && ::rename(mTemp.c_str(), mDestination.c_str()) != 0)
         fail("Cannot replace", errno);
     if (mFailed) {
         discard();

@@ -87,6 +87,49 @@ TEST_F(SafeFileTest, UnwritableFolderIsAFailureWithAMessage)
     EXPECT_EQ(read(target), "old");
 }
 
+TEST_F(SafeFileTest, SymbolicLinksStayAndTheFileTheyLeadToIsReplaced)
+{
+    fs::create_directories(mDir / "real" / "deep");
+    const fs::path file = mDir / "real" / "deep" / "data.dat";
+    ASSERT_TRUE(common::replaceFile(file, "old"));
+    ::chmod(file.c_str(), 0600);
+    // A chain: an absolute link to a relative one that climbs out of its folder.
+    fs::create_symlink("../real/deep/data.dat", mDir / "real" / "relative");
+    fs::create_directories(mDir / "links");
+    fs::create_symlink("../real/relative", mDir / "links" / "chain");
+    fs::create_symlink(mDir / "links" / "chain", mDir / "absolute");
+
+    ASSERT_TRUE(common::replaceFile(mDir / "absolute", "new"));
+    EXPECT_TRUE(fs::is_symlink(mDir / "absolute"));
+    EXPECT_TRUE(fs::is_symlink(mDir / "links" / "chain"));
+    EXPECT_TRUE(fs::is_symlink(mDir / "real" / "relative"));
+    EXPECT_EQ(read(file), "new");
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(mDir / "real" / "deep"), fs::directory_iterator()),
+        1); // no temporary file left beside it
+
+    // A dangling link: the file it names is made.
+    fs::create_symlink("made/later.dat", mDir / "dangling");
+    fs::create_directories(mDir / "made");
+    ASSERT_TRUE(common::replaceFile(mDir / "dangling", "made"));
+    EXPECT_TRUE(fs::is_symlink(mDir / "dangling"));
+    EXPECT_EQ(read(mDir / "made" / "later.dat"), "made");
+
+    // Links in a circle are a failure, and nothing is written.
+    fs::create_symlink("loop-b", mDir / "loop-a");
+    fs::create_symlink("loop-a", mDir / "loop-b");
+    const auto loop = common::replaceFile(mDir / "loop-a", "x");
+    EXPECT_FALSE(loop);
+    EXPECT_NE(loop.message().find((mDir / "loop-a").string()), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(mDir / "loop-a"));
+    EXPECT_TRUE(fs::is_symlink(mDir / "loop-b"));
+}
+
 TEST_F(SafeFileTest, MissingFolderIsAFailure)
 {
     const auto status = common::replaceFile(mDir / "no" / "such" / "file", "x");

@@ -9,9 +9,7 @@
 #include "vendara/store/productcolumns.h"
 
 // Qt
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 // libxlsxwriter
@@ -150,10 +148,16 @@ bool ExportFile::isWorkbookName(const QString &path)
 common::Status ExportFile::writeWorkbook(const QString &path, const Table &products)
 {
     // The library writes the file itself: it goes to a name beside the target first and
-    // replaces the target only when complete.
-    const QFileInfo target(path);
-    const QString partial =
-        target.dir().filePath(QStringLiteral(".%1.partial.xlsx").arg(target.fileName()));
+    // replaces the target only when complete. A target that is a symbolic link stays one:
+    // the file it leads to is replaced.
+    std::filesystem::path destination;
+    if (common::Status followed =
+            common::followLinks(QFile::encodeName(path).toStdString(), destination);
+        !followed)
+        return followed;
+    const std::filesystem::path partialPath =
+        destination.parent_path() / ("." + destination.filename().string() + ".partial.xlsx");
+    const QString partial = QFile::decodeName(partialPath.c_str());
     auto fail = [](const std::string &why) {
         return common::Status::failure(why);
     };
@@ -224,8 +228,7 @@ common::Status ExportFile::writeWorkbook(const QString &path, const Table &produ
         }
     }
     std::error_code renamed;
-    std::filesystem::rename(QFile::encodeName(partial).toStdString(),
-                            QFile::encodeName(path).toStdString(), renamed);
+    std::filesystem::rename(partialPath, destination, renamed);
     if (renamed) {
         QFile::remove(partial);
         return fail(renamed.message());
