@@ -1,12 +1,14 @@
 #include "qtprompter.h"
 
 #include "filefilter.h"
+#include "passwordbox.h"
 
 // Qt
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,6 +112,10 @@ std::optional<QString> QtPrompter::input(const InputRequest &request)
     dialog.setLabelText(request.prompt);
     dialog.setTextValue(request.defaultText);
     dialog.setTextEchoMode(request.password ? QLineEdit::Password : QLineEdit::Normal);
+    if (request.password) {
+        if (auto *box = dialog.findChild<QLineEdit *>())
+            showTypingAsAsterisks(*box);
+    }
     dialog.setAccessibleName(request.title);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include "texts.h"
 
+#include "common/prompt/passwordbox.h"
+
 // Qt
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,7 +25,7 @@ TPasswordForm::TPasswordForm(QWidget *parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setAccessibleName(QStringLiteral("Enter Password:"));
-    Edit1->setEchoMode(QLineEdit::Password);
+    prompt::showTypingAsAsterisks(*Edit1);
     Edit1->setMaxLength(19);
     Edit1->setToolTip(QStringLiteral("Enter the Password for this database Here."));
     label->setBuddy(Edit1);

@@ -2,6 +2,8 @@
 
 #include "icons.h"
 
+#include "common/prompt/passwordbox.h"
+
 // Qt
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -24,7 +26,7 @@ FrmPassword::FrmPassword(QWidget *parent)
 
     mTxtPW->setObjectName(QStringLiteral("TxtPW"));
     mTxtPW->setAccessibleName(QStringLiteral("Password"));
-    mTxtPW->setEchoMode(QLineEdit::Password);
+    prompt::showTypingAsAsterisks(*mTxtPW);
     mTxtPW->setMinimumWidth(220);
     mTxtPW->installEventFilter(this);
     mOKButton->setObjectName(QStringLiteral("OKButton"));

@@ -169,6 +169,7 @@ TEST(PasswordForm, EmptyEachTimeAndCancelLeavesNothing)
             EXPECT_EQ(form->Edit1->echoMode(), QLineEdit::Password);
             QTest::keyClicks(form->Edit1, QStringLiteral("Secret password of 25 ch"));
             EXPECT_EQ(form->Edit1->text().size(), 19);
+            EXPECT_EQ(form->Edit1->displayText(), QString(19, QLatin1Char('*')));
             QTest::mouseClick(ok ? form->OKPasswordButton : form->CancelPasswordButton,
                               Qt::LeftButton);
         });

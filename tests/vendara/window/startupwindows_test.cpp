@@ -36,6 +36,7 @@ TEST(FrmPassword, ReleasingEnterInTheBoxDoesWhatOkDoes)
     EXPECT_EQ(prompt.okButton()->text(), QStringLiteral("OK"));
     prompt.show();
     QTest::keyClicks(prompt.txtPW(), QStringLiteral("Secret"));
+    EXPECT_EQ(prompt.txtPW()->displayText(), QStringLiteral("******")); // not the style's dots
     QTest::keyPress(prompt.txtPW(), Qt::Key_Return);
     EXPECT_TRUE(prompt.isVisible()); // pressing alone does nothing yet
     QTest::keyRelease(prompt.txtPW(), Qt::Key_Return);
