@@ -145,10 +145,15 @@ FileAnswer QtPrompter::file(const FileRequest &request)
         dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.fileName.isEmpty()) {
         const QFileInfo proposed(request.fileName);
-        const QString folder = proposed.path();
-        if (folder != QLatin1String(".") && QDir(folder).exists())
-            dialog.setDirectory(folder);
-        dialog.selectFile(proposed.fileName());
+        if (proposed.isDir()) {
+            // A folder: the dialog starts in it with no file name.
+            dialog.setDirectory(proposed.absoluteFilePath());
+        } else {
+            const QString folder = proposed.path();
+            if (folder != QLatin1String(".") && QDir(folder).exists())
+                dialog.setDirectory(folder);
+            dialog.selectFile(proposed.fileName());
+        }
     }
     dialog.setAccessibleName(request.title.isEmpty() ? dialog.windowTitle() : request.title);
     FileAnswer answer;

@@ -22,7 +22,8 @@ public:
     // The open dialog: the chosen file, or empty text when it was cancelled.
     [[nodiscard]] QString Getfile();
     // The save dialog, shown again whenever the user declines to overwrite an existing file;
-    // empty text when it was cancelled.
+    // empty text when it was cancelled. The first one starts in the folder with no file name.
+    // A name without an extension chosen under the workbook entry gets ".xlsx".
     [[nodiscard]] QString chooseExportFile();
 
     // The dialog's file name: the file chosen last, or the pattern it started with.

@@ -12,6 +12,7 @@
 
 // Qt
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -137,6 +138,8 @@ TEST_F(ExportCommandTest, TheSaveDialogAndItsSteps)
     ASSERT_EQ(mPrompter.prompts().size(), 1);
     const prompt::FileRequest &request = mPrompter.prompts().first().file;
     EXPECT_EQ(request.mode, prompt::FileRequest::Mode::Save);
+    // The first dialog starts in the folder, named as a folder, with no file name.
+    EXPECT_EQ(request.fileName, QDir(mDir.path()).path() + QStringLiteral("/"));
     EXPECT_EQ(request.filter, QStringLiteral("All Files (*.*)|*.*|Text Files(*.txt)|*.txt|Excel "
                                              "Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx"));
     EXPECT_EQ(request.filterIndex, 3);
@@ -185,6 +188,43 @@ TEST_F(ExportCommandTest, AnXlsxNameWritesAWorkbook)
     mPrompter.chooseFile(file(QStringLiteral("prices.XLSX")), 4);
     EXPECT_TRUE(command.Export());
     EXPECT_TRUE(testsupport::fileBytes(file(QStringLiteral("prices.XLSX"))).startsWith("PK"));
+}
+
+TEST_F(ExportCommandTest, ANameWithoutExtensionUnderTheWorkbookEntryBecomesAWorkbook)
+{
+    mCatalogue.add({QStringLiteral("A-1"), QStringLiteral("Stapler"), QStringLiteral("#5")});
+    ExportCommand command(mCatalogue.table, mPrompter, mFiles);
+    mPrompter.chooseFile(file(QStringLiteral("prices")), 4);
+    EXPECT_TRUE(command.Export());
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("prices"))));
+    EXPECT_TRUE(testsupport::fileBytes(file(QStringLiteral("prices.xlsx"))).startsWith("PK"));
+
+    // The overwrite question is about the name with its extension.
+    mPrompter.chooseFile(file(QStringLiteral("prices")), 4).answer(Answer::No).cancelFile();
+    EXPECT_FALSE(command.Export());
+    EXPECT_EQ(mPrompter.messageTexts(), QStringList{QStringLiteral("Overwrite existing file?")});
+    EXPECT_EQ(mPrompter.prompts().last().file.fileName, file(QStringLiteral("prices.xlsx")));
+
+    // The other entries keep the name as typed.
+    mPrompter.clear();
+    mPrompter.chooseFile(file(QStringLiteral("plain")), 3);
+    EXPECT_TRUE(command.Export());
+    EXPECT_TRUE(testsupport::fileBytes(file(QStringLiteral("plain"))).startsWith(kHeading));
+}
+
+TEST_F(ExportCommandTest, AWorkbookThroughASymbolicLinkKeepsTheLink)
+{
+    mCatalogue.add({QStringLiteral("A-1"), QStringLiteral("Stapler")});
+    ExportCommand command(mCatalogue.table, mPrompter, mFiles);
+    QDir(mDir.path()).mkdir(QStringLiteral("shared"));
+    const QString link = file(QStringLiteral("prices.xlsx"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("shared/real.xlsx"), link));
+    mPrompter.chooseFile(link, 4);
+    EXPECT_TRUE(command.Export());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(testsupport::fileBytes(file(QStringLiteral("shared/real.xlsx"))).startsWith("PK"));
+    EXPECT_EQ(QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("prices.xlsx")});
 }
 
 TEST_F(ExportCommandTest, FailuresAndLostCharactersAreReported)
