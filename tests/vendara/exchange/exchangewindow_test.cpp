@@ -6,6 +6,7 @@
 #include "productrows.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/exchange/exchangecommands.h"
 #include "vendara/exchange/frmupdate.h"
 #include "vendara/store/helptopics.h"
@@ -26,12 +27,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-// std
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -48,27 +45,21 @@ public:
     QList<int> shown;
 };
 
-class ExchangeWindowTest : public ::testing::Test
+class ExchangeWindowTest : public testsupport::CatalogueWindowFixture
 {
 protected:
+    ExchangeWindowTest()
+        : CatalogueWindowFixture(testsupport::record({"B-2", "Bracket", "3.75"})
+                                 + testsupport::record({"PN-1003", "Kept", "1"}))
+    {}
     void SetUp() override
     {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")),
-                                testsupport::record({"B-2", "Bracket", "3.75"})
-                                    + testsupport::record({"PN-1003", "Kept", "1"}));
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
+        CatalogueWindowFixture::SetUp();
+        open();
+        // The help the update window is given, in place of the program's help pages.
         mContext->setHelp(&mHelp);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
         CatalogueEditing::install(*mWindow);
         mCommands = ExchangeCommands::install(*mWindow);
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
     }
 
     void run(const char *command) { mWindow->action(QLatin1String(command))->trigger(); }
@@ -89,11 +80,7 @@ protected:
     }
     Table &table() { return mContext->productTable(); }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
     RecordingHelp mHelp;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     ExchangeCommands *mCommands = nullptr;
 };
 

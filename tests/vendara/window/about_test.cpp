@@ -5,6 +5,7 @@
 
 #include "common/registry/registryfile.h"
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmabout.h"
 #include "vendara/window/frmmain.h"
@@ -18,9 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-// std
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -133,33 +131,17 @@ TEST_F(SystemInformationTest, WithoutAProgramTheUserIsTold)
     expectUnavailable();
 }
 
-class AboutBoxTest : public ::testing::Test
+class AboutBoxTest : public testsupport::CatalogueWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")),
-                                testsupport::record({"A-1", "Anchor bolt", "12.5"}));
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
-
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
+    AboutBoxTest()
+        : CatalogueWindowFixture(testsupport::record({"A-1", "Anchor bolt", "12.5"}))
+    {}
 };
 
 TEST_F(AboutBoxTest, AboutOpensModallyWithTheVersionAndTheCatalogue)
 {
-    mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-    mWindow = std::make_unique<frmMain>(*mContext);
-    mWindow->load();
+    open();
     HelpCommands::install(*mWindow);
     ASSERT_TRUE(mWindow->action(QStringLiteral("mnuHelpAbout"))->isEnabled());
 

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/pricing/pricescheduletable.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
@@ -30,7 +31,6 @@
 
 // std
 #include <functional>
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -46,30 +46,18 @@ const QByteArray kCatalogue = record({"A-1", "Anchor bolt", "12.5", "", "Washers
                               + record({"b-2", "Bracket", "3.75"})
                               + record({"C-3", "Clamp", "8", "", "", "5", "7.50"});
 
-class CatalogueEditingTest : public ::testing::Test
+class CatalogueEditingTest : public testsupport::CatalogueWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QFile::remove(SettingsStore().fileName());
-        writeBytes(catalogue(), kCatalogue);
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
-    QString catalogue() const { return QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")); }
+    CatalogueEditingTest()
+        : CatalogueWindowFixture(kCatalogue)
+    {}
 
     frmMain &open()
     {
-        mWindow.reset();
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
-        mEditing = CatalogueEditing::install(*mWindow);
-        return *mWindow;
+        frmMain &window = CatalogueWindowFixture::open();
+        mEditing = CatalogueEditing::install(window);
+        return window;
     }
     void run(const char *command) { mWindow->action(QLatin1String(command))->trigger(); }
     Table &table() { return mContext->productTable(); }
@@ -104,10 +92,6 @@ protected:
         });
     }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     CatalogueEditing *mEditing = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/numberforms.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/tablemodel.h"
@@ -28,9 +29,6 @@
 #include <QTest>
 #include <QToolBar>
 
-// std
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,31 +44,13 @@ const QByteArray kSorted =
             "10", "11.00"})
     + record({"b-2", "Bracket", "3.75"}) + record({"C-3", "Clamp", "8"});
 
-class FrmMainTest : public ::testing::Test
+class FrmMainTest : public testsupport::CatalogueWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QFile::remove(SettingsStore().fileName());
-        writeBytes(catalogue(), kSorted);
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
+    FrmMainTest()
+        : CatalogueWindowFixture(kSorted)
+    {}
 
-    QString catalogue() const { return QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")); }
-
-    frmMain &open(bool trace = false)
-    {
-        mWindow.reset();
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, trace);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
-        return *mWindow;
-    }
     SettingsStore &settings() { return mContext->settings(); }
     QString setting(const char *key) { return settings().value("Settings", QLatin1String(key)); }
     QString gridText(int row, int column) const
@@ -83,11 +63,6 @@ protected:
         QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
     }
-
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
 };
 
 TEST_F(FrmMainTest, LoadShowsTheSortedCatalogueAndTheCurrentProduct)

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmmain.h"
 #include "vendara/window/helpcommands.h"
@@ -18,30 +19,18 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-// std
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace vendara;
 
-class HelpWindowTest : public ::testing::Test
+class HelpWindowTest : public testsupport::CatalogueWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")),
-                                testsupport::record({"A-1", "Anchor bolt", "12.5"}));
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
+    HelpWindowTest()
+        : CatalogueWindowFixture(testsupport::record({"A-1", "Anchor bolt", "12.5"}))
+    {}
 
     // The main window with its help; `withPages`: the shipped help pages beside the program.
     frmMain &open(bool withPages = true)
@@ -49,11 +38,9 @@ protected:
         if (withPages)
             QFile::link(QStringLiteral(PROGRAM_DIR "/help"),
                         QDir(mDir.path()).filePath(QStringLiteral("help")));
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
-        mHelp = HelpCommands::install(*mWindow);
-        return *mWindow;
+        frmMain &window = CatalogueWindowFixture::open();
+        mHelp = HelpCommands::install(window);
+        return window;
     }
     HelpWindow &helpWindow() { return *mHelp->helpWindow(); }
     QString currentTopic()
@@ -62,10 +49,6 @@ protected:
         return item != nullptr ? item->text(0) : QString();
     }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     HelpCommands *mHelp = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmmain.h"
 #include "vendara/window/pricelistcommands.h"
@@ -16,9 +17,6 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QToolBar>
-
-// std
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -42,26 +40,19 @@ QString pdfText(const QString &pdf)
     return lines.join(QLatin1Char('\n'));
 }
 
-class PriceListCommandsTest : public ::testing::Test
+class PriceListCommandsTest : public testsupport::CatalogueWindowFixture
 {
 protected:
+    PriceListCommandsTest()
+        : CatalogueWindowFixture(record({"A-1", "Zinc anchor bolt", "12.5"})
+                                 + record({"B-2", "Bracket", "3.75"})
+                                 + record({"C-3", "Clamp, steel", "1200"}))
+    {}
     void SetUp() override
     {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")),
-                                record({"A-1", "Zinc anchor bolt", "12.5"})
-                                    + record({"B-2", "Bracket", "3.75"})
-                                    + record({"C-3", "Clamp, steel", "1200"}));
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
+        CatalogueWindowFixture::SetUp();
+        open();
         mCommands = PriceListCommands::install(*mWindow);
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
     }
 
     QString pdf(const char *name) const { return QDir(mDir.path()).filePath(QLatin1String(name)); }
@@ -75,10 +66,6 @@ protected:
         EXPECT_FALSE(grid->isColumnHidden(ProductGrid::PartNumberColumn));
     }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     PriceListCommands *mCommands = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "rtfreader.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/pricing/documentmime.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmmain.h"
@@ -17,9 +18,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-// std
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,30 +25,16 @@ namespace {
 using namespace vendara;
 using testsupport::record;
 
-class ProductReportCommandTest : public ::testing::Test
+class ProductReportCommandTest : public testsupport::CatalogueWindowFixture
 {
 protected:
-    void open(const QByteArray &catalogue)
+    void open(const QByteArray &bytes)
     {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")),
-                                catalogue);
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
+        testsupport::writeBytes(catalogue(), bytes);
+        CatalogueWindowFixture::open();
         mCommand = ProductReportCommand::install(*mWindow);
     }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     ProductReportCommand *mCommand = nullptr;
 };
 

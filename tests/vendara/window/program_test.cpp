@@ -5,6 +5,7 @@
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmmain.h"
 #include "vendara/window/programfeatures.h"
@@ -15,9 +16,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-// std
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,30 +23,18 @@ namespace {
 using namespace vendara;
 using prompt::Answer;
 
-class ProgramTest : public ::testing::Test
+class ProgramTest : public testsupport::CatalogueWindowFixture
 {
 protected:
+    ProgramTest()
+        : CatalogueWindowFixture(testsupport::record({"A-1", "Anchor bolt", "12.5"}))
+    {}
     void SetUp() override
     {
-        QFile::remove(SettingsStore().fileName());
-        testsupport::writeBytes(catalogue(), testsupport::record({"A-1", "Anchor bolt", "12.5"}));
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
+        CatalogueWindowFixture::SetUp();
+        open();
         ProgramFeatures::install(*mWindow);
     }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
-    }
-    QString catalogue() const { return QDir(mDir.path()).filePath(QStringLiteral("vadata.dat")); }
-
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
 };
 
 TEST_F(ProgramTest, EveryButtonAndMenuItemHasItsCommand)

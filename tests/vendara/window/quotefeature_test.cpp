@@ -5,6 +5,7 @@
 #include "rtfreader.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/pricing/quotemodel.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmdiscount.h"
@@ -33,9 +34,6 @@
 #include <QTableView>
 #include <QTest>
 
-// std
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,23 +48,17 @@ const QByteArray kCatalogue = record({"A-1", "Anchor bolt", "10", "", "Box of 50
                               + record({"B-2", "Bracket", "4"})
                               + record({"C-3", "Clamp", "8", "", "Two jaws\r\nOne screw"});
 
-class QuoteFeatureTest : public ::testing::Test
+class QuoteFeatureTest : public testsupport::CatalogueWindowFixture
 {
 protected:
+    QuoteFeatureTest()
+        : CatalogueWindowFixture(kCatalogue)
+    {}
     void SetUp() override
     {
-        QFile::remove(SettingsStore().fileName());
-        writeBytes(file(QStringLiteral("vadata.dat")), kCatalogue);
-        mContext = std::make_unique<ProgramContext>(ProgramFolder(mDir.path()), mPrompter, false);
-        mWindow = std::make_unique<frmMain>(*mContext);
-        mWindow->load();
+        CatalogueWindowFixture::SetUp();
+        open();
         mFeature = QuoteFeature::install(*mWindow);
-    }
-    void TearDown() override
-    {
-        mWindow.reset();
-        mContext.reset();
-        QFile::remove(SettingsStore().fileName());
     }
 
     QString file(const QString &name) const { return QDir(mDir.path()).filePath(name); }
@@ -101,10 +93,6 @@ protected:
         writeBytes(file(QStringLiteral("QuoteNote.txt")), closing);
     }
 
-    QTemporaryDir mDir;
-    testsupport::ScriptedPrompter mPrompter;
-    std::unique_ptr<ProgramContext> mContext;
-    std::unique_ptr<frmMain> mWindow;
     QuoteFeature *mFeature = nullptr;
 };
 
