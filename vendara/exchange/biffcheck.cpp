@@ -1,5 +1,7 @@
 #include "biffcheck.h"
 
+#include "biffrecordtypes.h"
+
 // Qt
 #include <QtEndian>
 
@@ -10,11 +12,7 @@ namespace vendara {
 
 namespace {
 
-constexpr quint16 kBof = 0x0809;
-constexpr quint16 kEof = 0x000A;
-constexpr quint16 kContinue = 0x003C;
 constexpr quint16 kSst = 0x00FC;
-constexpr quint16 kBoundSheet = 0x0085;
 constexpr quint16 kLabel = 0x0204;
 constexpr quint16 kFormat = 0x041E;
 constexpr quint16 kFont = 0x0031;
@@ -102,7 +100,7 @@ private:
     [[nodiscard]] qint64 remaining() const { return current().size - mPos; }
     bool next()
     {
-        if (mIndex + 1 >= mRecords.size() || mRecords[mIndex + 1].type != kContinue)
+        if (mIndex + 1 >= mRecords.size() || mRecords[mIndex + 1].type != biff::kContinue)
             return false;
         ++mIndex;
         mPos = 0;
@@ -188,7 +186,7 @@ bool BiffCheck::wellFormed(const QByteArray &stream)
         records.push_back({type, pos + 4, size});
         pos += 4 + size;
     }
-    if (records.empty() || records.front().type != kBof || records.front().size < 2)
+    if (records.empty() || records.front().type != biff::kBof || records.front().size < 2)
         return false;
     const quint16 version = u16At(stream, records.front(), 0);
     const bool biff8 = version == 0x0600;
@@ -199,19 +197,19 @@ bool BiffCheck::wellFormed(const QByteArray &stream)
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Record &r = records[i];
         switch (r.type) {
-        case kEof:
+        case biff::kEof:
             sawEof = true;
             break;
         case kSst:
             if (!sharedStringsFit(stream, records, i))
                 return false;
             break;
-        case kBoundSheet: {
+        case biff::kBoundSheet: {
             if (r.size < 7)
                 return false;
             const quint32 offset = qFromLittleEndian<quint32>(stream.constData() + r.start);
             if (offset + qint64(4) > stream.size()
-                || qFromLittleEndian<quint16>(stream.constData() + offset) != kBof)
+                || qFromLittleEndian<quint16>(stream.constData() + offset) != biff::kBof)
                 return false;
             if (!textFits(stream, r, 7, byteAt(stream, r, 6), biff8))
                 return false;

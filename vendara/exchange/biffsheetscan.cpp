@@ -1,5 +1,7 @@
 #include "biffsheetscan.h"
 
+#include "biffrecordtypes.h"
+
 #include "common/qt/cp1252text.h"
 
 // Qt
@@ -13,13 +15,9 @@ namespace vendara {
 
 namespace {
 
-constexpr quint16 kBof = 0x0809;
-constexpr quint16 kEof = 0x000A;
-constexpr quint16 kBoundSheet = 0x0085;
 constexpr quint16 kFormula = 0x0006;
 constexpr quint16 kString = 0x0207;
 constexpr quint16 kBoolErr = 0x0205;
-constexpr quint16 kContinue = 0x003C;
 
 struct Record
 {
@@ -103,7 +101,7 @@ std::optional<BiffSheetScan::Cells> BiffSheetScan::scan(const QByteArray &stream
 {
     Records globals(stream, 0);
     const auto bof = globals.next();
-    if (!bof || bof->type != kBof)
+    if (!bof || bof->type != biff::kBof)
         return std::nullopt;
     const quint16 version = u16(bof->data, 0);
     const bool biff8 = version == 0x0600;
@@ -115,9 +113,9 @@ std::optional<BiffSheetScan::Cells> BiffSheetScan::scan(const QByteArray &stream
         const auto record = globals.next();
         if (!record)
             return std::nullopt;
-        if (record->type == kEof)
+        if (record->type == biff::kEof)
             break;
-        if (record->type != kBoundSheet || record->data.size() < 8)
+        if (record->type != biff::kBoundSheet || record->data.size() < 8)
             continue;
         Sheet sheet;
         sheet.offset = u32(record->data, 0);
@@ -148,13 +146,13 @@ std::optional<BiffSheetScan::Cells> BiffSheetScan::scan(const QByteArray &stream
 
     Records records(stream, qsizetype(chosen->offset));
     const auto sheetBof = records.next();
-    if (!sheetBof || sheetBof->type != kBof)
+    if (!sheetBof || sheetBof->type != biff::kBof)
         return std::nullopt;
     for (;;) {
         const auto record = records.next();
         if (!record)
             return std::nullopt;
-        if (record->type == kEof)
+        if (record->type == biff::kEof)
             break;
         const QByteArray &d = record->data;
         if (record->type == kBoolErr && d.size() >= 8) {
@@ -188,7 +186,7 @@ std::optional<BiffSheetScan::Cells> BiffSheetScan::scan(const QByteArray &stream
                             characters(text->data, 3, length,
                                        text->data.size() > 2 && (text->data.at(2) & 1) != 0, &used);
                         // A long text goes on in CONTINUE records, each with its own width flag.
-                        while (result.size() < length && records.peekType() == kContinue) {
+                        while (result.size() < length && records.peekType() == biff::kContinue) {
                             const auto more = records.next();
                             if (more->data.isEmpty())
                                 break;
