@@ -1,10 +1,10 @@
 #include "programfeatures.h"
 
-#include "catalogueediting.h"
-#include "helpcommands.h"
-#include "pricelistcommands.h"
-#include "productreportcommand.h"
-#include "quotefeature.h"
+#include "vendara/window/catalogueediting.h"
+#include "vendara/window/helpcommands.h"
+#include "vendara/window/pricelistcommands.h"
+#include "vendara/window/productreportcommand.h"
+#include "vendara/window/quotefeature.h"
 
 #include "vendara/exchange/exchangecommands.h"
 

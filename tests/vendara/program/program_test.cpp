@@ -8,7 +8,7 @@
 #include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/frmmain.h"
-#include "vendara/window/programfeatures.h"
+#include "vendara/program/programfeatures.h"
 
 // Qt
 #include <QAction>

@@ -1,13 +1,13 @@
 // The catalogue program: the splash runs start-up, then the main window waits for the user.
 
-#include "frmmain.h"
-#include "frmsplash1.h"
-#include "icons.h"
 #include "programfeatures.h"
 
 #include "common/prompt/qtprompter.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/startupsequence.h"
+#include "vendara/window/frmmain.h"
+#include "vendara/window/frmsplash1.h"
+#include "vendara/window/icons.h"
 
 // Qt
 #include <QApplication>
