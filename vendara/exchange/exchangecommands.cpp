@@ -49,6 +49,11 @@ ExchangeCommands::ExchangeCommands(frmMain &window)
     CommandDispatcher &commands = window.commands();
     commands.add(QStringLiteral("New"), [this] { update(From::Toolbar); });
     commands.add(QStringLiteral("mnuFileOpen"), [this] { update(From::Menu); });
+    commands.add(QStringLiteral("mnuFileUndoImport"), [this] { undoLastImport(); });
+    if (QAction *undo = window.action(QStringLiteral("mnuFileUndoImport"))) {
+        undo->setEnabled(mHistory.canUndo());
+        connect(&mHistory, &ImportHistory::canUndoChanged, undo, &QAction::setEnabled);
+    }
     commands.add(QStringLiteral("Export"), [this] { exportProducts(From::Toolbar); });
     commands.add(QStringLiteral("MnuFileClose"), [this] { exportProducts(From::Menu); });
     commands.add(QStringLiteral("Palm"), [this] { sendToHandheld(); });
@@ -79,19 +84,17 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from)
     QPointer<CatalogueEditing> editor(editing);
     FrmUpdate::MainWindowSteps steps;
     steps.endEditing = [this] {
-        // Leaving edit mode through its button commits the details being edited.
-        if (QAction *edit = mWindow.action(QStringLiteral("Edit")); edit && edit->isChecked())
-            edit->trigger();
+        endEditing();
     };
     steps.setTag = [editor](const QString &tag) {
         if (editor)
             editor->editor().setAddingMarker(tag);
     };
     steps.rebind = [this] {
-        const int before = mWindow.currentRow();
-        mWindow.setCurrentRow(1);
-        if (mWindow.currentRow() == before)
-            mWindow.showCurrentDetails();
+        rebind();
+    };
+    steps.applied = [this](const ImportRecord &record) {
+        mHistory.recordApplied(record);
     };
     auto *window = new FrmUpdate(context.products(), context.prompter(), path, context.help(),
                                  std::move(steps), &mWindow);
@@ -103,6 +106,30 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from)
     }
     mUpdate = window;
     window->show();
+}
+
+void ExchangeCommands::endEditing()
+{
+    // Leaving edit mode through its button commits the details being edited.
+    if (QAction *edit = mWindow.action(QStringLiteral("Edit")); edit && edit->isChecked())
+        edit->trigger();
+}
+
+void ExchangeCommands::rebind()
+{
+    const int before = mWindow.currentRow();
+    mWindow.setCurrentRow(1);
+    if (mWindow.currentRow() == before)
+        mWindow.showCurrentDetails();
+}
+
+void ExchangeCommands::undoLastImport()
+{
+    if (mUpdate || !mHistory.canUndo() || !mHistory.confirmUndo(mWindow.context().prompter()))
+        return;
+    endEditing();
+    mHistory.undo(mWindow.context().products());
+    rebind();
 }
 
 void ExchangeCommands::exportProducts(SpreadsheetQuestions::From from)

@@ -1,11 +1,13 @@
 // The exchange commands installed on the main window: "New" and "&Open Excel File" ask and
-// then open the update window on the chosen workbook; "Export" and "&Save to Excel" ask and
-// then export (both pairs share the window's one file dialog state); "Palm" sends the products
-// shown, or the selected ones, to the handheld.
+// then open the update window on the chosen workbook; "Undo Last Import" takes the last
+// import that changed the catalogue back; "Export" and "&Save to Excel" ask and then export
+// (both pairs share the window's one file dialog state); "Palm" sends the products shown, or
+// the selected ones, to the handheld.
 #pragma once
 
 #include "exportcommand.h"
 #include "handheldexport.h"
+#include "importhistory.h"
 #include "processlauncher.h"
 #include "spreadsheetfiles.h"
 #include "spreadsheetquestions.h"
@@ -34,6 +36,11 @@ public:
 
     // The spreadsheet update question, the workbook, then the update window (not waited for).
     void update(SpreadsheetQuestions::From from);
+    // "Undo Last Import": asks, then restores the catalogue as it was before the last import
+    // that changed it. The item is disabled while there is none.
+    void undoLastImport();
+    // The last import; its signals tell when an import has been applied and undone.
+    [[nodiscard]] ImportHistory &importHistory() { return mHistory; }
     // The export question, then the export.
     void exportProducts(SpreadsheetQuestions::From from);
     // The hand-off of the grid's selection (or of the products shown) to the handheld.
@@ -47,12 +54,18 @@ public:
 private:
     explicit ExchangeCommands(frmMain &window);
 
+    // Ends edit mode (committing what was typed), as before an import.
+    void endEditing();
+    // The grid shows the product table again from its first row, with its details.
+    void rebind();
+
     frmMain &mWindow;
     SpreadsheetFiles mFiles;
     ExportCommand mExport;
     ProcessLauncher mLauncher;
     HandheldExport mHandheld;
     QPointer<FrmUpdate> mUpdate;
+    ImportHistory mHistory;
 };
 
 } // namespace vendara

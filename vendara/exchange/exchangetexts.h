@@ -116,6 +116,10 @@ inline QString addNewProducts()
 {
     return QStringLiteral("Add new products to Encyclopedia");
 }
+inline QString addAndUpdateProducts()
+{
+    return QStringLiteral("Add new products and update existing ones");
+}
 inline QString required()
 {
     return QStringLiteral("Required");
@@ -185,6 +189,89 @@ inline QString missingProductName()
 inline QString updatingTag()
 {
     return QStringLiteral("Updating");
+}
+
+// The preview of an update.
+inline QString previewCaption()
+{
+    return QStringLiteral("Update Preview");
+}
+inline QString previewSummaryFrame()
+{
+    return QStringLiteral("Summary");
+}
+inline QString previewListLabel()
+{
+    return QStringLiteral("Planned changes:");
+}
+inline QString applyButton()
+{
+    return QStringLiteral("Apply");
+}
+inline QString copyButton()
+{
+    return QStringLiteral("Copy");
+}
+inline QString previewNewCount(int count)
+{
+    return QStringLiteral("New products: %1").arg(count);
+}
+inline QString previewChangedCount(int count)
+{
+    return QStringLiteral("Changed products: %1").arg(count);
+}
+inline QString previewUnchangedCount(int count)
+{
+    return QStringLiteral("Unchanged products: %1").arg(count);
+}
+inline QString previewSkippedCount(int count)
+{
+    return QStringLiteral("Skipped rows: %1").arg(count);
+}
+inline QString previewActionHeading()
+{
+    return QStringLiteral("Action");
+}
+inline QString previewNew()
+{
+    return QStringLiteral("New");
+}
+inline QString previewChanged()
+{
+    return QStringLiteral("Changed");
+}
+inline QString previewSkippedDuplicate(int firstRow)
+{
+    return QStringLiteral("Skipped: repeats row %1").arg(firstRow);
+}
+inline QString previewSkippedFull()
+{
+    return QStringLiteral("Skipped: the catalogue is full");
+}
+inline QString previewSkippedUnreadable(const QString &field)
+{
+    return QStringLiteral("Skipped: %1 cannot be read").arg(field);
+}
+inline QString previewChange(const QString &before, const QString &after)
+{
+    return before + QStringLiteral(" \u2192 ") + after;
+}
+inline QString previewEmpty()
+{
+    return QStringLiteral("(empty)");
+}
+
+// Taking an import back.
+inline QString undoImportQuestion(int added, int changed)
+{
+    return QStringLiteral("Undo the last spreadsheet import? %1 products added and %2 products "
+                          "changed by it will be restored.")
+        .arg(added)
+        .arg(changed);
+}
+inline QString undoImportCaption()
+{
+    return QStringLiteral("Undo Last Import");
 }
 
 // The hand-off to the handheld.

@@ -1,6 +1,8 @@
 #include "frmupdate.h"
 
 #include "exchangetexts.h"
+#include "frmimportpreview.h"
+#include "importplanner.h"
 #include "spreadsheetimport.h"
 
 #include "vendara/store/helptopics.h"
@@ -39,6 +41,7 @@ FrmUpdate::FrmUpdate(Products &products, prompt::Prompter &prompter, const QStri
     , mSteps(std::move(steps))
     , mChkIgnore(new QCheckBox(texts::firstRowDescriptions()))
     , mOptAdd(new QRadioButton(texts::addNewProducts()))
+    , mOptUpdate(new QRadioButton(texts::addAndUpdateProducts()))
     , mCmdOK(new QPushButton(QStringLiteral("OK")))
     , mCmdCancel(new QPushButton(QStringLiteral("Cancel")))
     , mCmdHelp(new QPushButton(QStringLiteral("Help")))
@@ -57,7 +60,7 @@ FrmUpdate::FrmUpdate(Products &products, prompt::Prompter &prompter, const QStri
         auto *label = new QLabel(caption);
         auto *combo = new QComboBox;
         combo->setObjectName(QStringLiteral("CmbField%1").arg(list));
-        combo->setAccessibleName(caption.chopped(1)); // "Part Number", without the colon
+        combo->setAccessibleName(caption); // its label: "Part Number:", "Price 1:"
         combo->setMinimumContentsLength(22);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         if (UpdateFields::isRequired(list))
@@ -107,6 +110,13 @@ FrmUpdate::FrmUpdate(Products &products, prompt::Prompter &prompter, const QStri
         mForm.clickAdd();
         showSelections();
     });
+    mOptUpdate->setObjectName(QStringLiteral("OptUpdate"));
+    mOptUpdate->setAccessibleName(texts::addAndUpdateProducts());
+    actions->addWidget(mOptUpdate);
+    connect(mOptUpdate, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            mForm.setAction(UpdateForm::Action::AddAndUpdate);
+    });
 
     mCmdOK->setObjectName(QStringLiteral("CmdOK"));
     mCmdCancel->setObjectName(QStringLiteral("CmdCancel"));
@@ -146,10 +156,17 @@ FrmUpdate::FrmUpdate(Products &products, prompt::Prompter &prompter, const QStri
     connect(mTimer1, &QTimer::timeout, this, [this] {
         if (mImport)
             setWindowTitle(UpdateForm::progressCaption(windowTitle(), mImport->rowCounter()));
+        else if (mPlanner)
+            setWindowTitle(UpdateForm::progressCaption(windowTitle(), mPlanner->rowCounter()));
     });
 }
 
 FrmUpdate::~FrmUpdate() = default;
+
+FrmImportPreview *FrmUpdate::preview() const
+{
+    return mPreview.data();
+}
 
 bool FrmUpdate::load()
 {
@@ -188,10 +205,25 @@ void FrmUpdate::setBusy(bool busy)
     }
 }
 
+void FrmUpdate::setChoicesEnabled(bool enabled)
+{
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (control != mCmdCancel
+            && (qobject_cast<QComboBox *>(control) != nullptr
+                || qobject_cast<QPushButton *>(control) != nullptr || control == mChkIgnore
+                || control == mOptAdd || control == mOptUpdate))
+            control->setEnabled(enabled);
+    }
+}
+
 void FrmUpdate::okClicked()
 {
-    if (mImport)
+    if (importing() || mPreview)
         return;
+    if (mForm.action() == UpdateForm::Action::AddAndUpdate) {
+        readForUpdate();
+        return;
+    }
     mImport = mForm.start();
     if (!mImport)
         return; // "Missing required fields": the user chooses again
@@ -200,13 +232,7 @@ void FrmUpdate::okClicked()
     if (mSteps.endEditing)
         mSteps.endEditing();
 
-    for (QWidget *control : findChildren<QWidget *>()) {
-        if (control != mCmdCancel
-            && (qobject_cast<QComboBox *>(control) != nullptr
-                || qobject_cast<QPushButton *>(control) != nullptr || control == mChkIgnore
-                || control == mOptAdd))
-            control->setEnabled(false);
-    }
+    setChoicesEnabled(false);
     setBusy(true);
     mTimer1->start();
     mCancelled = false;
@@ -219,14 +245,64 @@ void FrmUpdate::okClicked()
     if (mSteps.rebind)
         mSteps.rebind();
     setBusy(false);
+    if (mSteps.applied)
+        mSteps.applied(mImport->record());
     mImport->report();
     mImport.reset();
     accept();
 }
 
+void FrmUpdate::readForUpdate()
+{
+    mPlanner = mForm.startUpdate();
+    if (!mPlanner)
+        return;
+    if (mSteps.endEditing)
+        mSteps.endEditing();
+
+    setChoicesEnabled(false);
+    setBusy(true);
+    mTimer1->start();
+    mCancelled = false;
+    while (!mCancelled && mPlanner->step()) {
+        emit rowHandled(mPlanner->rowCounter());
+        QApplication::processEvents(QEventLoop::AllEvents);
+    }
+    mTimer1->stop();
+    setBusy(false);
+    setWindowTitle(texts::updateCaption());
+    const std::unique_ptr<ImportPlanner> planner = std::move(mPlanner);
+    if (mCancelled) {
+        reject(); // stopped while reading: nothing has changed
+        return;
+    }
+    showPreview(planner->plan());
+}
+
+void FrmUpdate::showPreview(const ImportPlan &plan)
+{
+    auto *preview = new FrmImportPreview(plan, this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    mPreview = preview;
+    connect(preview, &QDialog::accepted, this, [this, plan] { applyPlan(plan); });
+    connect(preview, &QDialog::rejected, this, [this] { setChoicesEnabled(true); });
+    preview->open();
+}
+
+void FrmUpdate::applyPlan(const ImportPlan &plan)
+{
+    const ImportRecord record = mForm.apply(plan);
+    if (mSteps.rebind)
+        mSteps.rebind();
+    if (mSteps.applied)
+        mSteps.applied(record);
+    mForm.reportApplied(record);
+    accept();
+}
+
 void FrmUpdate::cancelClicked()
 {
-    if (mImport) {
+    if (importing()) {
         mCancelled = true; // the row in progress is completed first
         return;
     }
@@ -235,7 +311,7 @@ void FrmUpdate::cancelClicked()
 
 void FrmUpdate::closeEvent(QCloseEvent *event)
 {
-    if (mImport) {
+    if (importing()) {
         mCancelled = true;
         event->ignore(); // the window closes itself once the import has stopped
         return;
@@ -250,7 +326,7 @@ void FrmUpdate::keyPressEvent(QKeyEvent *event)
             mHelp->showTopic(UpdateForm::kHelpTopic);
         return;
     }
-    if (event->key() == Qt::Key_Escape && mImport) {
+    if (event->key() == Qt::Key_Escape && importing()) {
         mCancelled = true;
         return;
     }

@@ -2,7 +2,9 @@
 // the import. The state and the rules are `UpdateForm`'s; the window shows them, runs the
 // import's rows between its events (so it repaints, shows its progress caption every two
 // seconds and takes Cancel, which stops after the current row) and reports through the
-// prompter.
+// prompter. With "Add new products and update existing ones" the rows are read into a plan
+// first (Cancel then changes nothing), the preview shows it, and only its "Apply" changes the
+// catalogue; its "Cancel" comes back to this window.
 #pragma once
 
 #include "updateform.h"
@@ -25,7 +27,9 @@ class QTimer;
 
 namespace vendara {
 
+class FrmImportPreview;
 class HelpTopics;
+class ImportPlanner;
 class SpreadsheetImport;
 
 class FrmUpdate : public QDialog
@@ -41,6 +45,9 @@ public:
         std::function<void(const QString &)> setTag;
         // After the rows: the grid shows the product table again, from its first row.
         std::function<void()> rebind;
+        // The import has changed the catalogue (or tried to: the record may be empty), before
+        // the closing message.
+        std::function<void(const ImportRecord &)> applied;
     };
 
     FrmUpdate(Products &products, prompt::Prompter &prompter, const QString &workbookPath,
@@ -55,11 +62,14 @@ public:
     [[nodiscard]] QComboBox *field(int list) const { return mFields[std::size_t(list)]; }
     [[nodiscard]] QCheckBox *ignoreFirstRow() const { return mChkIgnore; }
     [[nodiscard]] QRadioButton *addOption() const { return mOptAdd; }
+    [[nodiscard]] QRadioButton *updateOption() const { return mOptUpdate; }
     [[nodiscard]] QPushButton *okButton() const { return mCmdOK; }
     [[nodiscard]] QPushButton *cancelButton() const { return mCmdCancel; }
     [[nodiscard]] QPushButton *helpButton() const { return mCmdHelp; }
     [[nodiscard]] QTimer *progressTimer() const { return mTimer1; }
-    [[nodiscard]] bool importing() const { return mImport != nullptr; }
+    [[nodiscard]] bool importing() const { return mImport != nullptr || mPlanner != nullptr; }
+    // The preview while it is open.
+    [[nodiscard]] FrmImportPreview *preview() const;
 
 signals:
     // Sent after each handled row while the import runs, with the row counter (the next row).
@@ -71,7 +81,12 @@ protected:
 
 private:
     void okClicked();
+    void readForUpdate();
+    void showPreview(const ImportPlan &plan);
+    void applyPlan(const ImportPlan &plan);
     void cancelClicked();
+    // The lists, the check box, the options and the buttons other than Cancel.
+    void setChoicesEnabled(bool enabled);
     void showSelections();
     void setBusy(bool busy);
 
@@ -81,11 +96,14 @@ private:
     std::array<QComboBox *, UpdateFields::kListCount> mFields{};
     QCheckBox *mChkIgnore;
     QRadioButton *mOptAdd;
+    QRadioButton *mOptUpdate;
     QPushButton *mCmdOK;
     QPushButton *mCmdCancel;
     QPushButton *mCmdHelp;
     QTimer *mTimer1;
     std::unique_ptr<SpreadsheetImport> mImport;
+    std::unique_ptr<ImportPlanner> mPlanner;
+    QPointer<FrmImportPreview> mPreview;
     bool mCancelled = false;
 };
 

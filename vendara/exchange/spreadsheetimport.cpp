@@ -1,33 +1,13 @@
 #include "spreadsheetimport.h"
 
 #include "exchangetexts.h"
+#include "importvalues.h"
 
 #include "common/prompt/prompter.h"
-#include "vendara/store/linebreaks.h"
-#include "vendara/store/numberforms.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/products.h"
 
-// std
-#include <cmath>
-#include <limits>
-
 namespace vendara {
-
-namespace {
-
-// The first `length` characters, never splitting a character outside the basic plane.
-QString cut(const QString &text, int length)
-{
-    if (text.size() <= length)
-        return text;
-    qsizetype end = length;
-    if (text.at(end - 1).isHighSurrogate())
-        --end;
-    return text.left(end);
-}
-
-} // namespace
 
 SpreadsheetImport::SpreadsheetImport(Products &products, prompt::Prompter &prompter,
                                      std::unique_ptr<Workbook> sheet,
@@ -72,13 +52,17 @@ QString SpreadsheetImport::text(int list)
         importError();
         return {};
     }
-    return toTableLineBreaks(cell.valueText());
+    return ImportValues::text(cell);
 }
 
 bool SpreadsheetImport::step()
 {
     if (mFinished)
         return false;
+    if (!mStarted) {
+        mOrderBefore = ImportRecord::orderOf(mProducts);
+        mStarted = true;
+    }
     tag(texts::updatingTag());
 
     const SheetCell &partCell = mSheet->cell(mRow, mColumns[0]);
@@ -97,26 +81,23 @@ bool SpreadsheetImport::step()
             table.setBounds(table.rows(), product::ColumnCount);
         mProducts.setCount(row);
         ++mAdded;
+        mAddedPartNumbers.append(partNumber);
 
         table.setCell(row, product::PartNumber, partNumber);
         QString name = text(1);
         if (name.isEmpty())
             name = texts::missingProductName();
-        table.setCell(row, product::ProductName, cut(name, kNameLength));
+        table.setCell(row, product::ProductName, ImportValues::name(name));
 
         const int priceColumn = mColumns[3]; // "List Price:"
-        const SheetCell &price = mSheet->cell(mRow, priceColumn);
-        if (priceColumn != 0 && price.isUnreadable()) {
+        const SheetCell &priceCell = mSheet->cell(mRow, priceColumn);
+        const ImportValues::Price price = ImportValues::price(priceCell);
+        if (priceColumn != 0 && priceCell.isUnreadable())
             importError();
-        } else if (price.kind() == SheetCell::Kind::Number) {
-            if (std::fabs(price.numberValue()) <= double(std::numeric_limits<float>::max()))
-                table.setCell(row, product::Price, Cell(float(price.numberValue())));
-            else
-                importError(); // a number the catalogue cannot hold
-        } else if (priceColumn != 0 && !price.isEmpty()) {
-            if (const auto value = NumberForms::readSingle(price.valueText()))
-                table.setCell(row, product::Price, Cell(*value));
-        }
+        else if (price.kind == ImportValues::Price::Kind::TooLarge)
+            importError(); // a number the catalogue cannot hold
+        else if (priceColumn != 0 && price.kind == ImportValues::Price::Kind::Number)
+            table.setCell(row, product::Price, Cell(price.value));
 
         for (const UpdateFields::Field &field : UpdateFields::fields()) {
             if (field.column <= product::Price)
@@ -138,6 +119,11 @@ void SpreadsheetImport::finish()
 {
     mFinished = true;
     mProducts.sortByColumn(product::PartNumber);
+}
+
+ImportRecord SpreadsheetImport::record() const
+{
+    return ImportRecord::ofAdded(mOrderBefore, mProducts, mAddedPartNumbers);
 }
 
 void SpreadsheetImport::report()

@@ -15,6 +15,7 @@
 // user is told how many.
 #pragma once
 
+#include "importrecord.h"
 #include "updatefields.h"
 #include "workbook.h"
 
@@ -39,8 +40,6 @@ class Products;
 class SpreadsheetImport
 {
 public:
-    static constexpr int kNameLength = 75;
-
     // `letters`: the column letter of each list (CmbField index), as UpdateFields::letter
     // gives them. `firstRow`: 2 when row 1 holds descriptions, else 1.
     SpreadsheetImport(Products &products, prompt::Prompter &prompter,
@@ -59,6 +58,8 @@ public:
     // Then, once the grid shows the new rows: tells the user what did not fit into the
     // catalogue and how many products were added (nothing when none was).
     void report();
+    // What the import added, to take it back.
+    [[nodiscard]] ImportRecord record() const;
 
     // The row the next step reads (the progress display shows it).
     [[nodiscard]] int rowCounter() const { return mRow; }
@@ -82,6 +83,9 @@ private:
     bool mErrors = false;
     bool mFinished = false;
     QSet<QString> mNotImported; // part numbers, case folded
+    bool mStarted = false;
+    QStringList mOrderBefore;
+    QStringList mAddedPartNumbers;
 };
 
 } // namespace vendara

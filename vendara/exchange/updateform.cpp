@@ -62,26 +62,63 @@ void UpdateForm::select(int list, int position)
 
 void UpdateForm::clickAdd()
 {
+    mAction = Action::Add;
     mSelection[1] = -1;
 }
 
-std::unique_ptr<SpreadsheetImport> UpdateForm::start()
+std::optional<UpdateForm::Source> UpdateForm::source()
 {
     if (mSelection[0] < 0 || mSelection[1] < 0) {
         mPrompter.message(texts::missingRequiredFields(), texts::inputErrorCaption(),
                           prompt::Buttons::Ok);
-        return nullptr;
+        return std::nullopt;
     }
     Workbook::OpenResult opened = Workbook::open(mPath);
     if (!opened.workbook) {
         notAWorkbook(opened.errorNumber);
-        return nullptr;
+        return std::nullopt;
     }
-    std::array<QChar, UpdateFields::kListCount> letters;
+    Source source{std::move(opened.workbook), {}, mIgnoreFirstRow ? 2 : 1};
     for (int list = 0; list < UpdateFields::kListCount; ++list)
-        letters[std::size_t(list)] = UpdateFields::letter(list, mSelection[std::size_t(list)]);
-    return std::make_unique<SpreadsheetImport>(mProducts, mPrompter, std::move(opened.workbook),
-                                               letters, mIgnoreFirstRow ? 2 : 1);
+        source.letters[std::size_t(list)] =
+            UpdateFields::letter(list, mSelection[std::size_t(list)]);
+    return std::optional<Source>(std::move(source));
+}
+
+std::unique_ptr<SpreadsheetImport> UpdateForm::start()
+{
+    std::optional<Source> source = this->source();
+    if (!source)
+        return nullptr;
+    return std::make_unique<SpreadsheetImport>(mProducts, mPrompter, std::move(source->sheet),
+                                               source->letters, source->firstRow);
+}
+
+std::unique_ptr<ImportPlanner> UpdateForm::startUpdate()
+{
+    std::optional<Source> source = this->source();
+    if (!source)
+        return nullptr;
+    std::array<int, UpdateFields::kListCount> columns{};
+    for (int list = 0; list < UpdateFields::kListCount; ++list)
+        columns[std::size_t(list)] = UpdateFields::columnOf(source->letters[std::size_t(list)]);
+    return std::make_unique<ImportPlanner>(mProducts, std::move(source->sheet), columns,
+                                           source->firstRow);
+}
+
+ImportRecord UpdateForm::apply(const ImportPlan &plan)
+{
+    ImportRecord record = ImportRecord::of(plan, mProducts);
+    record.apply(mProducts);
+    return record;
+}
+
+void UpdateForm::reportApplied(const ImportRecord &record)
+{
+    const int changes = record.addedCount() + record.changedCount();
+    if (changes > 0)
+        mPrompter.message(texts::changesMade(changes), texts::successCaption(),
+                          prompt::Buttons::Ok);
 }
 
 QString UpdateForm::progressCaption(const QString &caption, int rowCounter)

@@ -1,9 +1,13 @@
 // The update window `FrmUpdate` without its widgets: the column lists with their entries and
-// choices, "First row contains descriptions", the single action, and OK, which checks the
-// required choices and starts the import. The window (FrmUpdate) shows this state and runs
-// the import's steps between its events; tests drive it directly.
+// choices, "First row contains descriptions", the two actions, and OK, which checks the
+// required choices and starts the import: with "Add new products to Encyclopedia" the import
+// that adds as it reads, with "Add new products and update existing ones" the reading into a
+// plan, which the preview shows and `apply` makes. The window (FrmUpdate) shows this state and
+// runs the steps between its events; tests drive it directly.
 #pragma once
 
+#include "importplanner.h"
+#include "importrecord.h"
 #include "spreadsheetimport.h"
 #include "updatefields.h"
 
@@ -14,6 +18,7 @@
 // std
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace prompt {
 class Prompter;
@@ -47,21 +52,43 @@ public:
 
     [[nodiscard]] bool firstRowHoldsDescriptions() const { return mIgnoreFirstRow; }
     void setFirstRowHoldsDescriptions(bool on) { mIgnoreFirstRow = on; }
-    // A click on "Add new products to Encyclopedia" sets the product name back to
-    // "Required".
+    // A click on "Add new products to Encyclopedia" chooses that action and sets the product
+    // name back to "Required".
     void clickAdd();
+
+    enum class Action { Add, AddAndUpdate };
+    [[nodiscard]] Action action() const { return mAction; }
+    void setAction(Action action) { mAction = action; }
 
     // OK: nothing when a required list has no choice ("Missing required fields" shown) or the
     // workbook can no longer be read (the "not an Excel 97 file" message shown); otherwise
     // the import, ready for its first step.
     [[nodiscard]] std::unique_ptr<SpreadsheetImport> start();
+    // OK with "Add new products and update existing ones": as start, but the reading into a
+    // plan, which changes nothing.
+    [[nodiscard]] std::unique_ptr<ImportPlanner> startUpdate();
+    // "Apply" in the preview: makes the plan's changes at once and sorts the catalogue by part
+    // number. The record takes them back.
+    ImportRecord apply(const ImportPlan &plan);
+    // Then, once the grid shows the catalogue again: "N changes have been made to the
+    // knowledge base." with the products added and changed, nothing when there were none.
+    void reportApplied(const ImportRecord &record);
 
     // The window's caption at a tick of the progress timer: "Please wait" when it is
     // anything else, else the row counter and " products analyzed".
     [[nodiscard]] static QString progressCaption(const QString &caption, int rowCounter);
 
 private:
+    struct Source
+    {
+        std::unique_ptr<Workbook> sheet;
+        std::array<QChar, UpdateFields::kListCount> letters;
+        int firstRow;
+    };
+
     void notAWorkbook(int errorNumber);
+    // The required choices checked and the workbook opened again.
+    [[nodiscard]] std::optional<Source> source();
 
     Products &mProducts;
     prompt::Prompter &mPrompter;
@@ -69,6 +96,7 @@ private:
     QStringList mHeadings;
     std::array<int, UpdateFields::kListCount> mSelection;
     bool mIgnoreFirstRow = true;
+    Action mAction = Action::Add;
 };
 
 } // namespace vendara

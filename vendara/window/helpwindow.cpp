@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +179,14 @@ void HelpWindow::display(const HelpRequest &request)
         showPage(page);
     mPanes->setCurrentIndex(request.searchPane() ? 1 : 0);
 
+    // Opened from a modal window (Help or F1 in the update window): that window blocks input to
+    // every other one, so the help is shown modal itself until it is closed, or nobody could
+    // use it.
+    if (QWidget *modal = QApplication::activeModalWidget();
+        modal != nullptr && modal != this && windowModality() == Qt::NonModal) {
+        hide();
+        setWindowModality(Qt::ApplicationModal);
+    }
     if (isMinimized())
         showNormal();
     show();
@@ -187,6 +196,14 @@ void HelpWindow::display(const HelpRequest &request)
         mSearchBox->setFocus();
         mSearchBox->selectAll();
     }
+}
+
+void HelpWindow::hideEvent(QHideEvent *event)
+{
+    // Closed: opened from the main window next time, the help blocks nothing.
+    if (!event->spontaneous())
+        setWindowModality(Qt::NonModal);
+    QWidget::hideEvent(event);
 }
 
 bool HelpWindow::loadBook(const QString &file)

@@ -1,7 +1,8 @@
 // The help window: the contents and the search on the left, the page on the right, Back,
 // Forward and Home above. It is the program's help viewer: `display` opens the help pages a
 // request names, in the pane it names, at the topic of its context id. Help that cannot be
-// found is reported through the prompter and the window stays closed.
+// found is reported through the prompter and the window stays closed. Asked for while a modal
+// window is open, it is modal itself until it is closed.
 #pragma once
 
 #include "helpbook.h"
@@ -47,6 +48,9 @@ public:
     [[nodiscard]] QLineEdit *searchBox() const { return mSearchBox; }
     [[nodiscard]] QListWidget *searchResults() const { return mResults; }
     [[nodiscard]] QTextBrowser *browser() const { return mBrowser; }
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
     bool loadBook(const QString &file);

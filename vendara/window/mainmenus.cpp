@@ -50,6 +50,7 @@ MainMenus::MainMenus(QMainWindow *window, CommandDispatcher &commands)
     bar->setAccessibleName(QStringLiteral("Menu bar"));
     bar->addMenu(addMenu(new QMenu(bar), "MnuFile", "&File",
                          {{"mnuFileOpen", "&Open Excel File"},
+                          {"mnuFileUndoImport", "Undo Last Import"},
                           {"MnuFileClose", "&Save to Excel"},
                           {nullptr, "mnubar2"},
                           {"mnuFileExit", "E&xit"}}));

@@ -1,6 +1,7 @@
 // The spreadsheet commands on the main window and the update window, headless: the
 // questions, the lists as the window shows them, the import run between events with its
-// progress caption and Cancel, the help keys, and the export from the toolbar.
+// progress caption and Cancel, the update with its preview, "Undo Last Import", the help keys,
+// and the export from the toolbar.
 
 #include "catalogue.h"
 #include "productrows.h"
@@ -8,11 +9,14 @@
 #include "tests/support/scriptedprompter.h"
 #include "tests/vendara/window/cataloguewindowfixture.h"
 #include "vendara/exchange/exchangecommands.h"
+#include "vendara/exchange/exportfile.h"
+#include "vendara/exchange/frmimportpreview.h"
 #include "vendara/exchange/frmupdate.h"
 #include "vendara/store/helptopics.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/window/catalogueediting.h"
+#include "vendara/window/discountstab.h"
 #include "vendara/window/frmmain.h"
 #include "vendara/window/generaltab.h"
 #include "vendara/window/productgrid.h"
@@ -21,12 +25,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -96,15 +103,27 @@ TEST_F(ExchangeWindowTest, TheUpdateWindowShowsTheListsAndImports)
                                          "spreadsheet?")});
 
     QComboBox *partNumber = window->field(0);
-    EXPECT_EQ(partNumber->accessibleName(), QStringLiteral("Part Number"));
     EXPECT_EQ(partNumber->count(), 5);
     EXPECT_EQ(partNumber->currentText(), QStringLiteral("Col 0-  Part Number"));
-    EXPECT_EQ(window->field(14)->accessibleName(), QStringLiteral("Price 5"));
+    // Each list is named by its label, and the label leads to it.
+    for (const auto &field : UpdateFields::fields()) {
+        const QString label = QString::fromLatin1(field.label);
+        EXPECT_EQ(window->field(field.list)->accessibleName(), label);
+        int buddies = 0;
+        for (const QLabel *shown : window->findChildren<QLabel *>())
+            buddies += shown->text() == label && shown->buddy() == window->field(field.list);
+        EXPECT_EQ(buddies, 1) << field.label;
+    }
     EXPECT_EQ(window->field(14)->currentText(), QStringLiteral("Skip Field"));
     EXPECT_EQ(window->field(3)->currentText(), QStringLiteral("Col 2-  Price"));
     EXPECT_TRUE(window->ignoreFirstRow()->isChecked());
     EXPECT_EQ(window->ignoreFirstRow()->text(), QStringLiteral("First row contains descriptions"));
     EXPECT_EQ(window->addOption()->text(), QStringLiteral("Add new products to Encyclopedia"));
+    EXPECT_TRUE(window->addOption()->isChecked());
+    EXPECT_EQ(window->updateOption()->text(),
+              QStringLiteral("Add new products and update existing ones"));
+    EXPECT_EQ(window->updateOption()->accessibleName(), window->updateOption()->text());
+    EXPECT_FALSE(window->updateOption()->isChecked());
     for (const char *name : {"Label1", "Frame1", "Frame2", "Frame3"})
         EXPECT_NE(window->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
 
@@ -133,6 +152,179 @@ TEST_F(ExchangeWindowTest, TheUpdateWindowShowsTheListsAndImports)
     EXPECT_EQ(mWindow->productModel()->rowCount(), 6);
     EXPECT_EQ(mWindow->currentRow(), 1);
     EXPECT_EQ(mWindow->generalTab()->txtPrice()->text(), QStringLiteral("$3.75"));
+
+    // This import can be taken back as well.
+    QAction *undo = mWindow->action(QStringLiteral("mnuFileUndoImport"));
+    ASSERT_TRUE(undo->isEnabled());
+    mPrompter.clear();
+    mPrompter.answer(Answer::Yes);
+    undo->trigger();
+    EXPECT_EQ(mPrompter.messageTexts(),
+              QStringList{QStringLiteral("Undo the last spreadsheet import? 4 products added and "
+                                         "0 products changed by it will be restored.")});
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+// The supplier's sheet of the update tests: B-2 at a new price with a price point, PN-1003
+// as it is, two new products.
+QString supplierWorkbook(const QString &folder)
+{
+    testsupport::Catalogue supplier;
+    supplier.add({QStringLiteral("B-2"),
+                  QStringLiteral("Bracket"),
+                  QStringLiteral("#4.25"),
+                  {},
+                  {},
+                  QStringLiteral("10"),
+                  QStringLiteral("4")});
+    supplier.add({QStringLiteral("PN-1003"), QStringLiteral("Kept"), QStringLiteral("#1")});
+    supplier.add({QStringLiteral("N-1"), QStringLiteral("Nut"), QStringLiteral("#0.5")});
+    supplier.add({QStringLiteral("N-2"), QStringLiteral("Washer"), QStringLiteral("#0.1")});
+    const QString path = QDir(folder).filePath(QStringLiteral("supplier.xlsx"));
+    EXPECT_TRUE(ExportFile::writeWorkbook(path, supplier.table).ok());
+    return path;
+}
+
+TEST_F(ExchangeWindowTest, TheUpdatePreviewsAppliesAndIsUndone)
+{
+    const QByteArray saved = testsupport::readBytes(catalogue());
+    QAction *undo = mWindow->action(QStringLiteral("mnuFileUndoImport"));
+    EXPECT_FALSE(undo->isEnabled()); // nothing to undo yet
+    FrmUpdate *window = openUpdate(supplierWorkbook(mDir.path()));
+    ASSERT_NE(window, nullptr);
+    window->field(2)->setCurrentIndex(6); // Price Point 1: F
+    window->field(4)->setCurrentIndex(7); // Price 1: G
+    QTest::mouseClick(window->updateOption(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(window->updateOption()->isChecked());
+    mPrompter.clear();
+    QTest::mouseClick(window->okButton(), Qt::LeftButton);
+
+    FrmImportPreview *preview = window->preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Update Preview"));
+    EXPECT_EQ(mContext->products().Count(), 2); // nothing has changed yet
+    QStringList counts;
+    for (const QLabel *label : preview->countLabels())
+        counts << label->text();
+    EXPECT_EQ(counts, (QStringList{"New products: 2", "Changed products: 1",
+                                   "Unchanged products: 1", "Skipped rows: 0"}));
+    const QAbstractItemModel *list = preview->grid()->model();
+    EXPECT_EQ(preview->grid()->accessibleName(), QStringLiteral("Planned changes:"));
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(list->index(0, 0).data().toString(), QStringLiteral("B-2"));
+    EXPECT_EQ(list->index(0, 3).data().toString(), QString::fromUtf8("$3.75 \u2192 $4.25"));
+    EXPECT_EQ(list->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Price 1"));
+    EXPECT_EQ(list->index(0, 5).data().toString(), QString::fromUtf8("(empty) \u2192 $4.00"));
+    EXPECT_EQ(list->index(1, 1).data().toString(), QStringLiteral("New"));
+    EXPECT_EQ(list->index(2, 2).data().toString(), QStringLiteral("Washer"));
+    for (const QPushButton *button :
+         {preview->applyButton(), preview->cancelButton(), preview->copyButton()})
+        EXPECT_EQ(button->accessibleName(), button->text());
+    EXPECT_EQ(preview->applyButton()->text(), QStringLiteral("Apply"));
+
+    QTest::mouseClick(preview->copyButton(), Qt::LeftButton);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->text().startsWith(QStringLiteral("Part Number\tAction\tProduct Name")));
+    EXPECT_TRUE(copied->text().contains(QStringLiteral("N-1\tNew\tNut\t$0.50")));
+    EXPECT_TRUE(copied->hasHtml());
+
+    QPointer<FrmUpdate> alive(window);
+    QTest::mouseClick(preview->applyButton(), Qt::LeftButton);
+    for (int i = 0; i < 200 && alive; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(mCommands->updateWindow(), nullptr);
+    EXPECT_EQ(mPrompter.messageTexts(),
+              QStringList{QStringLiteral("3 changes have been made to the knowledge base.")});
+    // The grid and the price schedule show the new prices.
+    EXPECT_EQ(mContext->products().Count(), 4);
+    ASSERT_EQ(mWindow->currentRow(), 1);
+    const int price = mWindow->productModel()->columnOf(product::Price);
+    EXPECT_EQ(mWindow->productModel()->index(0, price).data().toString(), QStringLiteral("$4.25"));
+    EXPECT_EQ(mWindow->generalTab()->txtPrice()->text(), QStringLiteral("$4.25"));
+    const QAbstractItemModel *schedule = mWindow->discountsTab()->priceSchedule()->model();
+    EXPECT_EQ(schedule->index(0, 0).data().toString(), QStringLiteral("10"));
+    EXPECT_EQ(schedule->index(0, 1).data().toString(), QStringLiteral("$4.00"));
+
+    // Undo: asked, then the catalogue as it was, and nothing more to undo.
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo Last Import"));
+    mPrompter.clear();
+    mPrompter.answer(Answer::No);
+    undo->trigger();
+    EXPECT_EQ(mContext->products().Count(), 4);
+    mPrompter.answer(Answer::Yes);
+    undo->trigger();
+    EXPECT_EQ(mPrompter.messageTexts().last(),
+              QStringLiteral("Undo the last spreadsheet import? 2 products added and 1 products "
+                             "changed by it will be restored."));
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_EQ(mWindow->generalTab()->txtPrice()->text(), QStringLiteral("$3.75"));
+    EXPECT_EQ(schedule->index(0, 1).data().toString(), QString());
+    EXPECT_FALSE(undo->isEnabled());
+    const QString again = QDir(mDir.path()).filePath(QStringLiteral("again.dat"));
+    ASSERT_TRUE(mContext->products().WriteProds(again).ok());
+    EXPECT_EQ(testsupport::readBytes(again), saved);
+}
+
+TEST_F(ExchangeWindowTest, CancelInThePreviewComesBackWithNothingChanged)
+{
+    FrmUpdate *window = openUpdate(supplierWorkbook(mDir.path()));
+    ASSERT_NE(window, nullptr);
+    window->updateOption()->setChecked(true);
+    mPrompter.clear();
+    QTest::mouseClick(window->okButton(), Qt::LeftButton);
+    ASSERT_NE(window->preview(), nullptr);
+    EXPECT_FALSE(window->okButton()->isEnabled());
+    QTest::mouseClick(window->preview()->cancelButton(), Qt::LeftButton);
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(window->preview(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->okButton()->isEnabled());
+    EXPECT_TRUE(window->field(3)->isEnabled());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Update"));
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_EQ(table().cell(1, product::Price).toText(), QStringLiteral("3.75"));
+    EXPECT_TRUE(mPrompter.prompts().isEmpty());
+    EXPECT_FALSE(mWindow->action(QStringLiteral("mnuFileUndoImport"))->isEnabled());
+
+    // Back on "Add new products to Encyclopedia" the window does what it always did.
+    QTest::mouseClick(window->addOption(), Qt::LeftButton, {}, QPoint(5, 5));
+    window->field(1)->setCurrentIndex(1);
+    pressOk(window);
+    EXPECT_EQ(mPrompter.messageTexts(),
+              QStringList{QStringLiteral("2 changes have been made to the knowledge base.")});
+    EXPECT_EQ(table().cell(1, product::Price).toText(), QStringLiteral("3.75"));
+}
+
+TEST_F(ExchangeWindowTest, CancelWhileReadingForTheUpdateChangesNothing)
+{
+    QByteArray rows("Part Number\tProduct Name\tPrice\r\nB-2\tBracket\t9\r\n");
+    for (int i = 0; i < 300; ++i)
+        rows += "N" + QByteArray::number(i) + "\tNew\t1\r\n";
+    const QString path = QDir(mDir.path()).filePath(QStringLiteral("many.txt"));
+    testsupport::writeFile(path, rows);
+    FrmUpdate *window = openUpdate(path);
+    ASSERT_NE(window, nullptr);
+    window->updateOption()->setChecked(true);
+    window->progressTimer()->setInterval(0);
+    QStringList captions;
+    QObject::connect(window, &FrmUpdate::rowHandled, window, [&](int row) {
+        if (!captions.contains(window->windowTitle()))
+            captions << window->windowTitle();
+        if (row == 41)
+            QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+    });
+    mPrompter.clear();
+    pressOk(window);
+    EXPECT_TRUE(captions.contains(QStringLiteral("Please wait")));
+    EXPECT_EQ(mCommands->updateWindow(), nullptr);
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_EQ(table().cell(1, product::Price).toText(), QStringLiteral("3.75"));
+    EXPECT_TRUE(mPrompter.prompts().isEmpty());
 }
 
 TEST_F(ExchangeWindowTest, NoToTheQuestionOrNoFileOpensNothing)

@@ -270,6 +270,24 @@ TEST_F(ImportTest, UnreadableCellsAreReportedOnceAndNeverBecomeEmptyFieldsSilent
     EXPECT_EQ(mPrompter.prompts().first().caption, QStringLiteral("Import Error"));
 }
 
+TEST_F(ImportTest, ANameCutAtItsLineBreakEndsBeforeTheLineBreak)
+{
+    const QByteArray a74(74, 'a');
+    const QString path = file(QStringLiteral("names.xlsx"));
+    ASSERT_TRUE(testsupport::writeMinimalXlsx(
+        path, "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Part Number</t></is></c>"
+              "<c r=\"B1\" t=\"inlineStr\"><is><t>Product Name</t></is></c></row>"
+              "<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>L-1</t></is></c>"
+              "<c r=\"B2\" t=\"inlineStr\"><is><t>"
+                  + a74 + "\nsecond line</t></is></c></row>"));
+    UpdateForm form(mCatalogue.products, mPrompter, path);
+    ASSERT_TRUE(form.loadsheet());
+    importWith(form);
+    ASSERT_EQ(mCatalogue.products.Count(), 1);
+    // 74 characters: the line break that would have been cut in two is left out whole.
+    EXPECT_EQ(mCatalogue.text(1, product::ProductName), QString::fromLatin1(a74));
+}
+
 TEST_F(ImportTest, AFullCatalogueTakesNoMoreAndSaysHowManyWereLeft)
 {
     for (int i = 0; i < 998; ++i)

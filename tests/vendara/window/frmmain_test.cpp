@@ -273,7 +273,8 @@ TEST_F(FrmMainTest, MenusToolbarAndPopUpsAreInPlace)
             texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
         return texts;
     };
-    EXPECT_EQ(items("MnuFile"), QStringList({"&Open Excel File", "&Save to Excel", "-", "E&xit"}));
+    EXPECT_EQ(items("MnuFile"), QStringList({"&Open Excel File", "Undo Last Import",
+                                             "&Save to Excel", "-", "E&xit"}));
     EXPECT_EQ(items("mnuEdit"), QStringList({"Setup", "Print Price List"}));
     EXPECT_EQ(items("mnuView"), QStringList({"&Password"}));
     EXPECT_EQ(items("mnuproducts"), QStringList({"&Add", "&Edit", "-", "&Copy Product Info", "-",

@@ -13,6 +13,8 @@
 
 // Qt
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -117,6 +119,30 @@ TEST_F(HelpWindowTest, ContextIdsOpenTheirTopics)
               QStringLiteral("The help has no topic number 4711; the contents are shown instead."));
     EXPECT_EQ(mPrompter.prompts()[0].caption, QStringLiteral("Vendara Help"));
     EXPECT_EQ(help.currentPage(), QStringLiteral("welcome.html"));
+}
+
+TEST_F(HelpWindowTest, HelpAskedForFromAModalWindowCanBeUsed)
+{
+    frmMain &window = open();
+    QDialog modal(&window);
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &modal);
+
+    window.context().help()->showTopic(1091);
+    HelpWindow &help = helpWindow();
+    EXPECT_EQ(help.currentPage(), QStringLiteral("updatingprices.html"));
+    EXPECT_EQ(QApplication::activeModalWidget(), &help);
+
+    // Closed, the modal window takes input again, and the help opened from the main window
+    // blocks nothing.
+    help.close();
+    EXPECT_EQ(QApplication::activeModalWidget(), &modal);
+    modal.close();
+    window.context().help()->showContents();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.windowModality(), Qt::NonModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(HelpWindowTest, MissingHelpIsReportedAndFoundOnceInstalled)
