@@ -33,7 +33,8 @@ public:
     [[nodiscard]] FrmUpdate *updateWindow() const;
 
     // The spreadsheet update question, the workbook, then the update window (not waited for).
-    void update(SpreadsheetQuestions::From from);
+    // With `file` (a file dropped on the window), that workbook instead of the file dialog's.
+    void update(SpreadsheetQuestions::From from, const QString &file = QString());
     // The export question, then the export.
     void exportProducts(SpreadsheetQuestions::From from);
     // The hand-off of the grid's selection (or of the products shown) to the handheld.
