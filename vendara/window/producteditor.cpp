@@ -129,7 +129,15 @@ void ProductEditor::addProduct()
 {
     if (refuseWhenFull())
         return;
+    // The product left for the new row is committed as at any row change, but before the
+    // insert, so that its step comes before the new product's and an undo takes back the
+    // new product first; the move to the new row then commits nothing more.
+    const int left = mView.currentRow();
+    if (left > 0 && mView.editButton())
+        commit(left, CommitOccasion::RowChange);
+    mAddingMarker = texts::addingNew();
     insertFirstRow(texts::addProductStep());
+    mAddingMarker.clear();
     mView.applyEditState(true, true);
     mView.setEditButton(true);
 }

@@ -295,6 +295,34 @@ TEST_F(ProductHistoryTest, UndoInEditModeFirstCommitsTheOpenEditAsItsOwnStep)
     EXPECT_EQ(mTable.cell(1, product::Price).toText(), QStringLiteral("5"));
 }
 
+TEST_F(ProductHistoryTest, NewAndAddInEditModeCommitTheProductLeftAsAStepBeforeTheirOwn)
+{
+    mView.setCurrentRow(2);
+    clickEditButton();
+    mView.type("6", "Left", "");
+    mEditor.addProduct();
+    mView.type("7", "Left too", "");
+    mEditor.newProduct();
+    EXPECT_EQ(mHistory.stack().count(), 4);
+    EXPECT_EQ(mTable.cell(4, product::Price).toText(), QStringLiteral("$6.00")); // B-2
+
+    // Each undo takes back the newest step: the new product, then the commit before it.
+    mEditor.undo();
+    EXPECT_EQ(undoText(), QStringLiteral("Edit Product"));
+    EXPECT_EQ(mTable.rows(), 5);
+    mEditor.undo();
+    EXPECT_EQ(undoText(), QStringLiteral("Add Product"));
+    EXPECT_EQ(mTable.cell(1, product::Includes).toText(), QString());
+    mEditor.undo();
+    EXPECT_EQ(undoText(), QStringLiteral("Edit B-2"));
+    EXPECT_EQ(mTable.rows(), 4);
+    EXPECT_EQ(mTable.cell(2, product::Includes).toText(), QStringLiteral("Left"));
+    EXPECT_EQ(mView.current, 2);
+    mEditor.undo();
+    ASSERT_TRUE(mProducts.WriteProds(mPath).ok());
+    EXPECT_EQ(readBytes(mPath), kCatalogue);
+}
+
 TEST_F(ProductHistoryTest, DeleteAllOfAThousandProductsAndItsUndo)
 {
     QByteArray full;
