@@ -24,7 +24,9 @@ ProductHistory::ProductHistory(Products &products, QObject *parent)
 
 ProductHistory::~ProductHistory()
 {
-    // The steps may still refer to the history while the stack deletes them.
+    // The steps go while the history is still whole, and quietly: whoever follows the stack
+    // may be going too.
+    mStack.blockSignals(true);
     mStack.clear();
 }
 
