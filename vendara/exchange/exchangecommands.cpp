@@ -66,7 +66,7 @@ FrmUpdate *ExchangeCommands::updateWindow() const
     return mUpdate.data();
 }
 
-void ExchangeCommands::update(SpreadsheetQuestions::From from)
+void ExchangeCommands::update(SpreadsheetQuestions::From from, const QString &file)
 {
     ProgramContext &context = mWindow.context();
     if (mUpdate) {
@@ -76,7 +76,7 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from)
     }
     if (!SpreadsheetQuestions::askUpdate(context.prompter(), from))
         return;
-    const QString path = mFiles.Getfile();
+    const QString path = file.isEmpty() ? mFiles.Getfile() : file;
     if (path.isEmpty())
         return;
 

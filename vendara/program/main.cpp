@@ -11,6 +11,7 @@
 
 // Qt
 #include <QApplication>
+#include <QTimer>
 
 // std
 #include <memory>
@@ -41,8 +42,16 @@ int main(int argc, char **argv)
         }
     };
     auto showMain = [&] {
-        if (window)
-            window->show();
+        if (!window)
+            return;
+        window->show();
+        // VENDARA_QUIT_AFTER=<milliseconds>: the window closes itself that long after it is
+        // shown, as "E&xit" closes it (saving the catalogue), so that a check of an installed
+        // copy can start the program with no one at the screen. Unset, nothing changes.
+        bool timed = false;
+        const int quitAfter = qEnvironmentVariableIntValue("VENDARA_QUIT_AFTER", &timed);
+        if (timed && quitAfter >= 0)
+            QTimer::singleShot(quitAfter, window.get(), [&window] { window->close(); });
     };
     vendara::FrmSplash1 splash(loadMain, showMain);
     vendara::StartupSequence startup(splash, context.settings(), context.trace(), prompter);

@@ -1,6 +1,7 @@
 #include "programfeatures.h"
 
 #include "vendara/window/catalogueediting.h"
+#include "vendara/window/frmmain.h"
 #include "vendara/window/helpcommands.h"
 #include "vendara/window/pricelistcommands.h"
 #include "vendara/window/productreportcommand.h"
@@ -18,7 +19,12 @@ void ProgramFeatures::install(frmMain &window)
     HelpCommands::install(window);
     PriceListCommands::install(window);
     ProductReportCommand::install(window);
-    ExchangeCommands::install(window);
+    ExchangeCommands *exchange = ExchangeCommands::install(window);
+    // A spreadsheet dropped on the window: the toolbar's question, then the update with it.
+    QObject::connect(&window, &frmMain::spreadsheetDropped, exchange,
+                     [exchange](const QString &path) {
+                         exchange->update(SpreadsheetQuestions::From::Toolbar, path);
+                     });
 }
 
 } // namespace vendara

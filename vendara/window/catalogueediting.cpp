@@ -37,7 +37,8 @@ CatalogueEditing *CatalogueEditing::install(frmMain &window)
 CatalogueEditing::CatalogueEditing(frmMain &window)
     : QObject(&window)
     , mWindow(window)
-    , mEditor(window.context().products(), mSchedule, *this, window.context().prompter())
+    , mEditor(window.context().products(), mSchedule, *this, window.context().prompter(),
+              window.history())
 {
     setObjectName(QStringLiteral("CatalogueEditing"));
     mPrompt = new FrmPrompt(mPromptState, &window);
@@ -83,6 +84,10 @@ void CatalogueEditing::addCommands()
     commands.add(QStringLiteral("mnuDelAll"), [this] { mEditor.deleteAll(); });
     commands.add(QStringLiteral("Find"), [this] { mEditor.find(); });
     commands.add(QStringLiteral("mnuclearprices"), [this] { mEditor.clearPrices(); });
+    for (const QString &key : {QStringLiteral("mnuUndo"), QStringLiteral("Undo")})
+        commands.add(key, [this] { mEditor.undo(); });
+    for (const QString &key : {QStringLiteral("mnuRedo"), QStringLiteral("Redo")})
+        commands.add(key, [this] { mEditor.redo(); });
 }
 
 bool CatalogueEditing::editButton() const

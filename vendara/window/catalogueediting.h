@@ -1,8 +1,9 @@
 // Product editing installed on the main window: the price schedule on the "Discounts" tab
 // with its "Price Schedule" menu, edit mode on the toolbar's "Edit" button and the menu item
-// "&Edit", New, Add, Delete, Delete All, Find with its "Locate Product" prompt, and the price
-// box's currency form. The logic is `ProductEditor`; this class only connects it to the
-// window's widgets, signals and command dispatcher.
+// "&Edit", New, Add, Delete, Delete All, Find with its "Locate Product" prompt, the price
+// box's currency form, and "&Undo" and "&Redo" of the product history. The logic is
+// `ProductEditor`; this class only connects it to the window's widgets, signals and command
+// dispatcher.
 #pragma once
 
 #include "editorview.h"

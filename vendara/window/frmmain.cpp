@@ -1,12 +1,17 @@
 #include "frmmain.h"
 
 #include "discountstab.h"
+#include "droppedspreadsheet.h"
 #include "generaltab.h"
+#include "historytexts.h"
 #include "icons.h"
 #include "mainarea.h"
 #include "mainmenus.h"
 #include "productgrid.h"
+#include "productgridmodel.h"
+#include "producthistory.h"
 #include "quotetab.h"
+#include "sortcommand.h"
 #include "statuspanels.h"
 
 #include "vendara/store/numberforms.h"
@@ -21,8 +26,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -64,8 +72,9 @@ frmMain::frmMain(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
     , mContext(context)
     , mTwips(screenDpi(this))
+    , mHistory(new ProductHistory(context.products(), this))
     , mGrid(new ProductGrid)
-    , mModel(new TableModel(context.productTable(), productGridColumns(), this))
+    , mModel(new ProductGridModel(context.productTable(), productGridColumns(), *mHistory, this))
     , mTabs(new QTabWidget)
     , mGeneral(new GeneralTab)
     , mQuote(new QuoteTab)
@@ -92,6 +101,8 @@ frmMain::frmMain(ProgramContext &context, QWidget *parent)
     mMenus->toolBar()->installEventFilter(this);
     for (QToolButton *button : mMenus->toolBar()->findChildren<QToolButton *>())
         button->installEventFilter(this);
+    mGrid->installEventFilter(this);
+    setAcceptDrops(true);
 
     connect(mGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmMain::currentIndexChanged);
@@ -103,9 +114,15 @@ frmMain::frmMain(ProgramContext &context, QWidget *parent)
     connect(mGrid, &ProductGrid::rightButtonReleased, this,
             [this](int, const QPoint &at) { menu(QStringLiteral("mnuMainGrid"))->popup(at); });
     addOwnCommands();
+    followHistory();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // Taking the widgets down moves no current row: what the features' row-change handlers
+    // use (the product history among it) may be gone first.
+    disconnect(mGrid->selectionModel(), nullptr, this, nullptr);
+}
 
 void frmMain::addOwnCommands()
 {
@@ -119,6 +136,51 @@ void frmMain::addOwnCommands()
         if (close())
             QCoreApplication::quit();
     });
+}
+
+void frmMain::followHistory()
+{
+    // After an undo or a redo the step's row is current and the boxes show it.
+    mHistory->setShowRow([this](int row) {
+        if (row != ProductHistory::KeepRow)
+            setCurrentRow(row);
+        showCurrentDetails();
+    });
+    // The items and buttons name the step they would take back or make again, and are
+    // enabled while there is one (and a command to run it).
+    const auto refresh = [this] {
+        const QUndoStack &stack = mHistory->stack();
+        const struct
+        {
+            const char *item;
+            const char *button;
+            QString words;
+            QString caption;
+            bool can;
+        } sides[] = {{"mnuUndo", "Undo", stack.undoText(), texts::undoItem(stack.undoText()),
+                      stack.canUndo()},
+                     {"mnuRedo", "Redo", stack.redoText(), texts::redoItem(stack.redoText()),
+                      stack.canRedo()}};
+        for (const auto &side : sides) {
+            QAction *item = action(QLatin1String(side.item));
+            QAction *button = action(QLatin1String(side.button));
+            item->setText(side.caption);
+            item->setEnabled(side.can && mCommands.has(item->objectName()));
+            const QString words =
+                QLatin1String(side.button)
+                + (side.words.isEmpty() ? QString() : QLatin1Char(' ') + side.words);
+            button->setToolTip(MainMenus::withShortcut(words, item->shortcut()));
+            button->setEnabled(side.can && mCommands.has(button->objectName()));
+        }
+    };
+    const QUndoStack *stack = &mHistory->stack();
+    connect(stack, &QUndoStack::indexChanged, this, refresh);
+    connect(stack, &QUndoStack::canUndoChanged, this, refresh);
+    connect(stack, &QUndoStack::canRedoChanged, this, refresh);
+    connect(stack, &QUndoStack::undoTextChanged, this, refresh);
+    connect(stack, &QUndoStack::redoTextChanged, this, refresh);
+    connect(&mCommands, &CommandDispatcher::added, this, refresh);
+    refresh();
 }
 
 QAction *frmMain::action(const QString &name) const
@@ -140,7 +202,12 @@ int frmMain::load()
 {
     const Trace &trace = mContext.trace();
     trace.show(QStringLiteral("Loading form main"), texts::programTitle());
-    const WindowLayout layout = WindowLayout::read(mContext.settings());
+    // Until the window has been closed once, it opens at a size that suits the screen.
+    const bool firstStart = !WindowLayout::isStored(mContext.settings());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const WindowLayout layout = firstStart && screen != nullptr
+                                    ? WindowLayout::firstStart(screen->availableGeometry(), mTwips)
+                                    : WindowLayout::read(mContext.settings());
     applyLayout(layout);
     trace.show(QStringLiteral("Past loading registry stuff"), texts::programTitle());
 
@@ -156,11 +223,21 @@ int frmMain::load()
     // beyond the right edge.
     const int gridWidth = int(mTwips.toPixels(layout.width) * layout.screenSplit * 0.01);
     mGrid->setColumnWidth(1, 4 * gridWidth);
+    if (firstStart)
+        fitPartNumberColumn();
     setCurrentRow(1);
     if (mContext.productTable().rows() == 0)
         showCurrentDetails();
     mGrid->setFocus();
+    watchDrops();
     return 0;
+}
+
+void frmMain::fitPartNumberColumn()
+{
+    const int column = ProductGrid::PartNumberColumn;
+    mGrid->setColumnWidth(column,
+                          std::max(mGrid->columnWidth(column), mGrid->contentWidth(column)));
 }
 
 bool frmMain::unload()
@@ -266,7 +343,8 @@ void frmMain::sortByColumn(int gridColumn)
     if (QAction *edit = action(QStringLiteral("Edit")))
         edit->setChecked(false);
     const int tableColumn = gridColumn + 1;
-    mContext.products().sortByColumn(tableColumn);
+    mHistory->push(
+        new SortCommand(*mHistory, texts::sortStep(tableColumn), tableColumn, currentRow()));
     const int shownBefore = mDetailsShown;
     setCurrentRow(1);
     if (mDetailsShown == shownBefore)
@@ -298,11 +376,79 @@ void frmMain::showme()
     activateWindow();
 }
 
+void frmMain::watchDrops()
+{
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
+}
+
+bool frmMain::spreadsheetDrop(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (DroppedSpreadsheet::path(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = DroppedSpreadsheet::path(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // The question and the update window come after the drop has ended: the program
+        // the file came from is not kept waiting on them.
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit spreadsheetDropped(path); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!spreadsheetDrop(event))
+        QMainWindow::dragEnterEvent(event);
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    if (!spreadsheetDrop(event))
+        QMainWindow::dropEvent(event);
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != this && spreadsheetDrop(event))
+        return true;
+    if (watched == mGrid) {
+        // In edit mode the Delete key on the grid deletes the current product (after its
+        // question); while a cell is being edited it belongs to the cell.
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool plainDelete = key->key() == Qt::Key_Delete
+                                     && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plainDelete && editMode() && !mGrid->isEditingCell()) {
+                mCommands.dispatch(QStringLiteral("DelProd"));
+                return true;
+            }
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     // Moving the mouse over the toolbar empties the status text.
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove
-        || event->type() == QEvent::HoverMove)
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    const bool onToolBar =
+        widget != nullptr && (widget == toolBar() || toolBar()->isAncestorOf(widget));
+    if (onToolBar
+        && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove
+            || event->type() == QEvent::HoverMove))
         mStatus->setText(QString());
     return QMainWindow::eventFilter(watched, event);
 }

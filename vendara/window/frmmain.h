@@ -26,6 +26,7 @@ class GeneralTab;
 class MainArea;
 class MainMenus;
 class ProductGrid;
+class ProductHistory;
 class ProgramContext;
 class QuoteTab;
 class StatusPanels;
@@ -50,6 +51,9 @@ public:
 
     [[nodiscard]] ProgramContext &context() const { return mContext; }
     [[nodiscard]] CommandDispatcher &commands() { return mCommands; }
+    // The product table's history behind "&Undo" and "&Redo": every change to the table made
+    // through the window is a step of it (see ProductHistory for how a feature adds one).
+    [[nodiscard]] ProductHistory &history() const { return *mHistory; }
     // A toolbar button by key ("New", "Export", "Palm", "Find", "Edit", "Insert", "DelProd",
     // "Help") or a menu item by name ("mnuFileExit", ...).
     [[nodiscard]] QAction *action(const QString &name) const;
@@ -95,21 +99,32 @@ signals:
     void sorted(int tableColumn);
     // The first step of closing, before the catalogue is saved: commit pending edits.
     void unloading();
+    // A spreadsheet file (.xls, .xlsx, .ods, .csv, .txt) was dropped on the window.
+    void spreadsheetDropped(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void addOwnCommands();
     void addTrayIcon();
+    void followHistory();
+    // Spreadsheet files dropped on the boxes and grids go to the window, not into the text.
+    void watchDrops();
+    bool spreadsheetDrop(QEvent *event);
     void applyLayout(const WindowLayout &layout);
+    // The "Part Number" column as wide as its heading and its longest part number.
+    void fitPartNumberColumn();
     [[nodiscard]] WindowLayout currentLayout() const;
     void currentIndexChanged(const QModelIndex &current, const QModelIndex &previous);
 
     ProgramContext &mContext;
     CommandDispatcher mCommands;
     Twips mTwips;
+    ProductHistory *mHistory;
     ProductGrid *mGrid;
     TableModel *mModel;
     QTabWidget *mTabs;

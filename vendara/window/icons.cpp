@@ -19,6 +19,8 @@ const QHash<QString, QString> &themeNames()
         {QStringLiteral("Add"), QStringLiteral("list-add")},
         {QStringLiteral("Delete"), QStringLiteral("edit-delete")},
         {QStringLiteral("Help"), QStringLiteral("help-contents")},
+        {QStringLiteral("Undo"), QStringLiteral("edit-undo")},
+        {QStringLiteral("Redo"), QStringLiteral("edit-redo")},
     };
     return names;
 }

@@ -15,7 +15,7 @@ class Icons
 public:
     [[nodiscard]] static QIcon program();
     // A toolbar image by its key: "Excelin", "Excelout", "Palm", "Find", "Pencil", "Add",
-    // "Delete", "Help".
+    // "Delete", "Help", "Undo", "Redo".
     [[nodiscard]] static QIcon toolbar(const QString &imageKey);
     // The theme's icon name for a toolbar image key; empty for an unknown key.
     [[nodiscard]] static QString themeName(const QString &imageKey);

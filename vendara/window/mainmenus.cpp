@@ -5,6 +5,7 @@
 
 // Qt
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,16 +36,21 @@ MainMenus::MainMenus(QMainWindow *window, CommandDispatcher &commands)
     mToolBar->addSeparator();
     addToolButton("Palm", "Send to Palmpilot", "Palm");
     mToolBar->addSeparator();
-    addToolButton("Find", "Go to Product", "Find");
+    QAction *find = addToolButton("Find", "Go to Product", "Find");
+    find->setShortcut(QKeySequence::Find);
     addToolButton("Edit", "Edit Mode", "Pencil", true);
     addToolButton("Insert", "New Product", "Add");
-    addToolButton("DelProd", "Delete Product", "Delete");
+    // The Delete key deletes the product while the grid has the focus in edit mode (the
+    // window watches for it); elsewhere it keeps deleting text.
+    QAction *deleteProduct = addToolButton("DelProd", "Delete Product", "Delete");
     mToolBar->addSeparator();
+    QAction *undo = addToolButton("Undo", "Undo", "Undo");
+    QAction *redo = addToolButton("Redo", "Redo", "Redo");
     // "Help" keeps its place at the right end whatever the window's width.
     auto *spacer = new QWidget(mToolBar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     mToolBar->addWidget(spacer);
-    addToolButton("Help", "Help", "Help");
+    QAction *help = addToolButton("Help", "Help", "Help");
 
     QMenuBar *bar = window->menuBar();
     bar->setAccessibleName(QStringLiteral("Menu bar"));
@@ -65,7 +71,10 @@ MainMenus::MainMenus(QMainWindow *window, CommandDispatcher &commands)
                           {"mnucopyproduct", "&Copy Product Info"},
                           {nullptr, "bar10"},
                           {"mnuDelProd", "&Delete"},
-                          {"mnuDelAll", "Delete &All"}}));
+                          {"mnuDelAll", "Delete &All"},
+                          {nullptr, "undobar"},
+                          {"mnuUndo", "&Undo"},
+                          {"mnuRedo", "&Redo"}}));
     bar->addMenu(addMenu(new QMenu(bar), "mnuHelp", "&Help",
                          {{"mnuHelpContents", "&Contents"},
                           {"mnuHelpSearchForHelpOn", "&Search For Help On..."},
@@ -89,6 +98,19 @@ MainMenus::MainMenus(QMainWindow *window, CommandDispatcher &commands)
     addMenu(new QMenu(window), "mnups", "Price Schedule", {{"mnuclearprices", "&Clear"}});
     addMenu(new QMenu(window), "mnusystray", "Systray",
             {{"mnushow", "&Show"}, {"mnuremove", "&Close"}});
+
+    // Shortcuts live on the menu items where there are both (one key, one action); the
+    // toolbar's tooltips name them after their own words.
+    mActions.value(QStringLiteral("mnuHelpContents"))->setShortcut(QKeySequence::HelpContents);
+    mActions.value(QStringLiteral("mnuUndo"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mActions.value(QStringLiteral("mnuRedo"))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showShortcut(find, find->shortcut());
+    showShortcut(deleteProduct, QKeySequence(QKeySequence::Delete));
+    showShortcut(undo, mActions.value(QStringLiteral("mnuUndo"))->shortcut());
+    showShortcut(redo, mActions.value(QStringLiteral("mnuRedo"))->shortcut());
+    showShortcut(help, mActions.value(QStringLiteral("mnuHelpContents"))->shortcut());
 
     connect(&mCommands, &CommandDispatcher::added, this, [this](const QString &key) {
         if (QAction *action = mActions.value(key))
@@ -129,6 +151,19 @@ QAction *MainMenus::addToolButton(const char *key, const char *tooltip, const ch
         button->setAccessibleName(QString::fromUtf8(tooltip));
     }
     return action;
+}
+
+QString MainMenus::withShortcut(const QString &words, const QKeySequence &keys)
+{
+    if (keys.isEmpty())
+        return words;
+    return words + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText)
+           + QLatin1Char(')');
+}
+
+void MainMenus::showShortcut(QAction *button, const QKeySequence &keys)
+{
+    button->setToolTip(withShortcut(button->text(), keys));
 }
 
 void MainMenus::wire(QAction *action, const QString &key)

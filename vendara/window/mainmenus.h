@@ -9,6 +9,7 @@
 #include <QString>
 
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -33,6 +34,10 @@ public:
     // pop-up menu ("mnuMainGrid", "mnuQuote", "mnups", "mnusystray").
     [[nodiscard]] QMenu *menu(const QString &name) const { return mMenus.value(name); }
 
+    // A tooltip's words followed by the keys that run the same command: "Go to Product
+    // (Ctrl+F)".
+    [[nodiscard]] static QString withShortcut(const QString &words, const QKeySequence &keys);
+
 private:
     struct Item
     {
@@ -45,6 +50,8 @@ private:
     QAction *addToolButton(const char *key, const char *tooltip, const char *imageKey,
                            bool check = false);
     void wire(QAction *action, const QString &key);
+    // The button's tooltip names `keys`; its text (the accessible name) stays as it is.
+    static void showShortcut(QAction *button, const QKeySequence &keys);
 
     QMainWindow *mWindow;
     CommandDispatcher &mCommands;

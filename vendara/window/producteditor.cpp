@@ -1,17 +1,21 @@
 #include "producteditor.h"
 
+#include "deleteallcommand.h"
+#include "deleteproductcommand.h"
 #include "editingtexts.h"
 #include "editorview.h"
+#include "historytexts.h"
+#include "insertproductcommand.h"
 #include "productfinder.h"
+#include "producthistory.h"
+#include "rowrewritecommand.h"
+#include "tablesnapshot.h"
 
 #include "common/prompt/prompter.h"
 #include "vendara/pricing/pricescheduletable.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/products.h"
 #include "vendara/store/storetexts.h"
-
-// std
-#include <algorithm>
 
 namespace vendara {
 
@@ -20,11 +24,12 @@ using prompt::Buttons;
 using prompt::Icon;
 
 ProductEditor::ProductEditor(Products &products, PriceScheduleTable &schedule, EditorView &view,
-                             prompt::Prompter &prompter)
+                             prompt::Prompter &prompter, ProductHistory &history)
     : mProducts(products)
     , mSchedule(schedule)
     , mView(view)
     , mPrompter(prompter)
+    , mHistory(history)
 {}
 
 void ProductEditor::toggleEditButton()
@@ -51,8 +56,7 @@ void ProductEditor::finishEditing(CommitOccasion occasion, bool schedule)
     finishScheduleEdit(occasion);
     const int row = mView.currentRow();
     mView.applyEditState(false, schedule);
-    DetailCommit::commit(mProducts.table(), row, mView.details(), mView.shownDetails(), mSchedule,
-                         occasion);
+    recordCommit(row, occasion);
     if (row > 0)
         mView.setCurrentRow(row);
 }
@@ -66,8 +70,20 @@ void ProductEditor::finishScheduleEdit(CommitOccasion occasion)
 void ProductEditor::commit(int row, CommitOccasion occasion)
 {
     finishScheduleEdit(occasion);
-    DetailCommit::commit(mProducts.table(), row, mView.details(), mView.shownDetails(), mSchedule,
-                         occasion);
+    recordCommit(row, occasion);
+}
+
+void ProductEditor::recordCommit(int row, CommitOccasion occasion)
+{
+    Table &table = mProducts.table();
+    const ProductHistory::Recording recording(mHistory);
+    TableSnapshot::Row before = TableSnapshot::readRow(table, row);
+    DetailCommit::commit(table, row, mView.details(), mView.shownDetails(), mSchedule, occasion);
+    TableSnapshot::Row after = TableSnapshot::readRow(table, row);
+    if (after == before)
+        return;
+    const QString step = texts::editDetailsStep(table.cell(row, product::PartNumber).toText());
+    mHistory.push(new DetailEditCommand(mHistory, step, row, std::move(before), std::move(after)));
 }
 
 bool ProductEditor::refuseWhenFull()
@@ -79,15 +95,11 @@ bool ProductEditor::refuseWhenFull()
     return true;
 }
 
-void ProductEditor::insertFirstRow()
+void ProductEditor::insertFirstRow(const QString &step)
 {
-    Table &table = mProducts.table();
-    if (table.columns() < product::ColumnCount)
-        table.setBounds(table.rows(), product::ColumnCount);
     // The current product moves down with the rows below the new one; making the new row
     // current is then one row change, from that product to the new one.
-    table.insertRow(1);
-    mProducts.setCount(mProducts.Count() + 1);
+    mHistory.push(new InsertProductCommand(mHistory, step, mView.currentRow()));
     mView.setCurrentRow(1);
     mView.focusGrid();
 }
@@ -101,12 +113,14 @@ void ProductEditor::newProduct()
     if (mView.editButton())
         finishEditing(CommitOccasion::NewProduct, true);
     mAddingMarker = texts::addingNew();
-    insertFirstRow();
+    insertFirstRow(texts::newProductStep());
     // The move to the new row has taken the marker; it never outlives this command, or the
     // next real row change would leave the new product uncommitted.
     mAddingMarker.clear();
     mView.applyEditState(true, true);
-    mSchedule.ClearPrice(mProducts.table(), mView.currentRow());
+    // The new product is blank: showing its price points empties the schedule, and nothing
+    // is written into the product.
+    mSchedule.PriceUpdate(mProducts.table(), mView.currentRow());
     mView.setEditButton(true);
     mView.clearDetails();
 }
@@ -115,7 +129,15 @@ void ProductEditor::addProduct()
 {
     if (refuseWhenFull())
         return;
-    insertFirstRow();
+    // The product left for the new row is committed as at any row change, but before the
+    // insert, so that its step comes before the new product's and an undo takes back the
+    // new product first; the move to the new row then commits nothing more.
+    const int left = mView.currentRow();
+    if (left > 0 && mView.editButton())
+        commit(left, CommitOccasion::RowChange);
+    mAddingMarker = texts::addingNew();
+    insertFirstRow(texts::addProductStep());
+    mAddingMarker.clear();
     mView.applyEditState(true, true);
     mView.setEditButton(true);
 }
@@ -129,10 +151,9 @@ void ProductEditor::deleteProduct()
     const int row = mView.currentRow();
     if (row == 0)
         return;
-    mRemoving = true;
-    mProducts.table().deleteRow(row);
-    mRemoving = false;
-    mProducts.setCount(std::max(0, mProducts.Count() - 1));
+    // Row changes while the row goes commit nothing: the row left is going away.
+    const QString partNumber = mProducts.table().cell(row, product::PartNumber).toText();
+    mHistory.push(new DeleteProductCommand(mHistory, texts::deleteProductStep(partNumber), row));
     // The boxes show the product that is now current: empty boxes over it would be
     // committed into it at the next row change.
     mView.showCurrentDetails();
@@ -145,10 +166,8 @@ void ProductEditor::deleteAll()
         != Answer::Yes)
         return;
     Table &table = mProducts.table();
-    mRemoving = true;
     if (table.rows() > 0)
-        table.setBounds(0, std::max(table.columns(), product::ColumnCount));
-    mRemoving = false;
+        mHistory.push(new DeleteAllCommand(mHistory, texts::deleteAllStep(), mView.currentRow()));
     mView.setCurrentRow(1);
     mProducts.setCount(0);
     mView.clearDetails();
@@ -185,12 +204,42 @@ void ProductEditor::find()
 
 void ProductEditor::clearPrices()
 {
-    mSchedule.ClearPrice(mProducts.table(), mView.currentRow());
+    Table &table = mProducts.table();
+    const int row = mView.currentRow();
+    const ProductHistory::Recording recording(mHistory);
+    TableSnapshot::Row before = TableSnapshot::readRow(table, row);
+    mSchedule.ClearPrice(table, row);
+    TableSnapshot::Row after = TableSnapshot::readRow(table, row);
+    if (row < 1 || after == before)
+        return;
+    const QString step = texts::clearPricesStep(table.cell(row, product::PartNumber).toText());
+    mHistory.push(new ClearPricesCommand(mHistory, step, row, std::move(before), std::move(after)));
+}
+
+void ProductEditor::commitOpenEdit()
+{
+    if (!mView.editButton())
+        return;
+    mView.finishCellEdit();
+    commit(mView.currentRow(), CommitOccasion::EditButtonOff);
+}
+
+void ProductEditor::undo()
+{
+    commitOpenEdit();
+    mHistory.undo();
+}
+
+void ProductEditor::redo()
+{
+    commitOpenEdit();
+    mHistory.redo();
 }
 
 void ProductEditor::rowChanging(int previous, int /*current*/)
 {
-    if (!mRemoving && previous > 0 && mView.editButton() && mAddingMarker != texts::addingNew())
+    if (!mHistory.isRecording() && previous > 0 && mView.editButton()
+        && mAddingMarker != texts::addingNew())
         commit(previous, CommitOccasion::RowChange);
     mAddingMarker.clear();
 }

@@ -4,7 +4,8 @@
 //
 // Edit mode is the pressed state of the toolbar's "Edit" button and nothing else: every
 // operation asks the view. Changes live in the product table until the window closes;
-// nothing here writes the catalogue file.
+// nothing here writes the catalogue file. Every change to the table is one step of the
+// product history, so that it can be undone.
 #pragma once
 
 #include "detailcommit.h"
@@ -20,13 +21,14 @@ namespace vendara {
 
 class EditorView;
 class PriceScheduleTable;
+class ProductHistory;
 class Products;
 
 class ProductEditor
 {
 public:
     ProductEditor(Products &products, PriceScheduleTable &schedule, EditorView &view,
-                  prompt::Prompter &prompter);
+                  prompt::Prompter &prompter, ProductHistory &history);
 
     // Toolbar "Edit", run after the button has changed state.
     void toggleEditButton();
@@ -47,6 +49,10 @@ public:
     // "&Clear" of the price schedule's menu: the current product loses its price points,
     // whether editing is on or not.
     void clearPrices();
+    // "&Undo" and "&Redo": in edit mode the open edit is committed first, as a step of its
+    // own (which an undo then takes back).
+    void undo();
+    void redo();
 
     // The grid's current row moves from `previous` to `current` (table rows, 0 for none),
     // before the new row's details are shown: commits the row left when editing is on,
@@ -72,8 +78,13 @@ private:
     // Ends a pending edit of the schedule grid when the occasion stores the schedule.
     void finishScheduleEdit(CommitOccasion occasion);
     void commit(int row, CommitOccasion occasion);
+    // Commits the details into `row` as one step of the history, when they change it.
+    void recordCommit(int row, CommitOccasion occasion);
+    // Ends a cell edit in progress and commits the details being edited, as when editing is
+    // ended by the button, but editing stays on.
+    void commitOpenEdit();
     // Inserts a blank product before the first row and makes it current.
-    void insertFirstRow();
+    void insertFirstRow(const QString &step);
     // Tells the user when the catalogue holds as many products as it can; true then.
     bool refuseWhenFull();
 
@@ -81,10 +92,9 @@ private:
     PriceScheduleTable &mSchedule;
     EditorView &mView;
     prompt::Prompter &mPrompter;
+    ProductHistory &mHistory;
     QString mAddingMarker;
     QString mLastSearchText;
-    // Row changes caused by removing rows commit nothing: the row left is going away.
-    bool mRemoving = false;
 };
 
 } // namespace vendara

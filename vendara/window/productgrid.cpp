@@ -34,6 +34,17 @@ void ProductGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
     QTableView::scrollTo(index, hint);
 }
 
+int ProductGrid::contentWidth(int column) const
+{
+    if (model() == nullptr || column < 0 || column >= model()->columnCount())
+        return 0;
+    int width = horizontalHeader()->sectionSizeHint(column);
+    const int gridLine = showGrid() ? 1 : 0;
+    for (int row = 0; row < model()->rowCount(); ++row)
+        width = std::max(width, sizeHintForIndex(model()->index(row, column)).width() + gridLine);
+    return width;
+}
+
 void ProductGrid::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();

@@ -22,6 +22,11 @@ public:
     // keeps the part number in view instead of jumping into the wide product-name column.
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
+    // A cell editor is open.
+    [[nodiscard]] bool isEditingCell() const { return state() == EditingState; }
+    // The width that shows grid column `column`'s heading and every one of its texts whole.
+    [[nodiscard]] int contentWidth(int column) const;
+
 signals:
     void mouseMoved();
     // The right button was released over row `row` (0-based; -1 below the last row), which

@@ -4,9 +4,12 @@
 // Colwidth.
 #pragma once
 
+class QRect;
+
 namespace vendara {
 
 class SettingsStore;
+class Twips;
 
 struct WindowLayout
 {
@@ -21,6 +24,14 @@ struct WindowLayout
     // A stored ScreenSplit of 0 becomes 50.
     [[nodiscard]] static WindowLayout read(const SettingsStore &settings);
     void write(SettingsStore &settings) const;
+
+    // Whether the settings hold the window's place or size at all (they do from the first
+    // close on).
+    [[nodiscard]] static bool isStored(const SettingsStore &settings);
+    // The first start's layout on a screen whose free area is `available` (pixels): a window
+    // of about two thirds of that area, of the area's proportions, in its middle; the splitter
+    // and the "Part Number" column at their defaults.
+    [[nodiscard]] static WindowLayout firstStart(const QRect &available, const Twips &twips);
 };
 
 } // namespace vendara

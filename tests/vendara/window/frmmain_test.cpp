@@ -22,12 +22,18 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+
+// std
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -79,8 +85,11 @@ TEST_F(FrmMainTest, LoadShowsTheSortedCatalogueAndTheCurrentProduct)
               QStringLiteral("Part Number"));
     EXPECT_EQ(window.productModel()->columnCount(), 13);
     EXPECT_TRUE(window.productGrid()->isColumnHidden(2)); // "Price"
-    EXPECT_EQ(window.productGrid()->columnWidth(0), window.twips().toPixels(1100));
-    EXPECT_EQ(window.productGrid()->columnWidth(1), 4 * (window.twips().toPixels(9000) / 2));
+    // At the first start "Part Number" is at least as wide as its heading; the product name
+    // is four grids wide.
+    EXPECT_EQ(window.productGrid()->columnWidth(0),
+              std::max(window.twips().toPixels(1100), window.productGrid()->contentWidth(0)));
+    EXPECT_EQ(window.productGrid()->columnWidth(1), 4 * (window.width() / 2));
 
     EXPECT_EQ(window.currentRow(), 1);
     EXPECT_EQ(window.tabs()->currentIndex(), 0);
@@ -186,13 +195,52 @@ TEST_F(FrmMainTest, ACatalogueThatCouldNotBeReadIsNotReplacedWhenTheUserSaysNo)
     EXPECT_FALSE(setting("MainWidth").isEmpty()); // the layout is stored as always
 }
 
-TEST_F(FrmMainTest, LayoutDefaultsAreStoredAtCloseAndRestoredAtTheNextStart)
+TEST_F(FrmMainTest, FirstStartFitsTheScreenAndTheNextStartRestoresItExactly)
 {
+    writeBytes(catalogue(), record({"A-1", "Anchor bolt"})
+                                + record({"QX-2000-EXTRA-LONG-PART-NUMBER", "Long one"}));
+    frmMain &first = open();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const Twips &t = first.twips();
+    // About two thirds of the screen's free area, in its middle, splitter at half.
+    EXPECT_NEAR(double(first.width()) * first.height() / (screen.width() * screen.height()),
+                2.0 / 3, 0.01);
+    EXPECT_LE(std::abs(first.geometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(first.geometry().center().y() - screen.center().y()), 1);
+    EXPECT_EQ(first.mainArea()->screenSplit(), 50);
+    // "Part Number" shows its heading and the longest part number whole.
+    ProductGrid *grid = first.productGrid();
+    const int partWidth = grid->columnWidth(0);
+    EXPECT_GE(partWidth, grid->horizontalHeader()->sectionSizeHint(0));
+    EXPECT_GE(partWidth, grid->sizeHintForIndex(first.productModel()->index(1, 0)).width());
+    EXPECT_GT(partWidth, t.toPixels(1100));
+    first.show();
+    const QPoint place = first.pos();
+    const QSize size = first.size();
+    first.close();
+    // Stored in twips, and the same window at the next start.
+    EXPECT_EQ(setting("MainLeft"), QString::number(t.fromPixels(place.x())));
+    EXPECT_EQ(setting("MainWidth"), QString::number(t.fromPixels(size.width())));
+    EXPECT_EQ(setting("Colwidth"), QString::number(NumberForms::round(t.fromPixels(partWidth))));
+    frmMain &second = open();
+    EXPECT_EQ(second.pos(), place);
+    EXPECT_EQ(second.size(), size);
+    EXPECT_EQ(second.productGrid()->columnWidth(0), partWidth);
+}
+
+TEST_F(FrmMainTest, AStoredLayoutIsUsedAsItIs)
+{
+    for (const auto &[key, value] : {std::pair{"MainLeft", "1000"},
+                                     {"MainTop", "1000"},
+                                     {"MainWidth", "9000"},
+                                     {"MainHeight", "6500"}})
+        SettingsStore().setValue("Settings", QLatin1String(key), QLatin1String(value));
     frmMain &first = open();
     const Twips &t = first.twips();
     EXPECT_EQ(first.pos(), QPoint(t.toPixels(1000), t.toPixels(1000)));
     EXPECT_EQ(first.size(), QSize(t.toPixels(9000), t.toPixels(6500)));
     EXPECT_EQ(first.mainArea()->screenSplit(), 50);
+    EXPECT_EQ(first.productGrid()->columnWidth(0), t.toPixels(1100));
     first.show();
     first.move(120, 90);
     first.resize(760, 520);
@@ -278,7 +326,7 @@ TEST_F(FrmMainTest, MenusToolbarAndPopUpsAreInPlace)
     EXPECT_EQ(items("mnuEdit"), QStringList({"Setup", "Print Price List"}));
     EXPECT_EQ(items("mnuView"), QStringList({"&Password"}));
     EXPECT_EQ(items("mnuproducts"), QStringList({"&Add", "&Edit", "-", "&Copy Product Info", "-",
-                                                 "&Delete", "Delete &All"}));
+                                                 "&Delete", "Delete &All", "-", "&Undo", "&Redo"}));
     EXPECT_EQ(items("mnuHelp"),
               QStringList({"&Contents", "&Search For Help On...", "-", "&About "}));
     EXPECT_EQ(items("mnuMainGrid"), QStringList({"Add to &Quote", "&Copy Product Info"}));
@@ -293,9 +341,11 @@ TEST_F(FrmMainTest, MenusToolbarAndPopUpsAreInPlace)
         if (!button->toolTip().isEmpty() && !button->isSeparator())
             tips << button->objectName() + QLatin1Char('=') + button->toolTip();
     }
-    EXPECT_EQ(tips, QStringList({"New=Open Excel File", "Export=Save to Excel File",
-                                 "Palm=Send to Palmpilot", "Find=Go to Product", "Edit=Edit Mode",
-                                 "Insert=New Product", "DelProd=Delete Product", "Help=Help"}));
+    EXPECT_EQ(tips,
+              QStringList({"New=Open Excel File", "Export=Save to Excel File",
+                           "Palm=Send to Palmpilot", "Find=Go to Product (Ctrl+F)",
+                           "Edit=Edit Mode", "Insert=New Product", "DelProd=Delete Product (Del)",
+                           "Undo=Undo (Ctrl+Z)", "Redo=Redo (Ctrl+Shift+Z)", "Help=Help (F1)"}));
     EXPECT_TRUE(window.action(QStringLiteral("Edit"))->isCheckable());
 
     // Items come alive when their command is added.

@@ -6,6 +6,7 @@
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/products.h"
 #include "vendara/window/producteditor.h"
+#include "vendara/window/producthistory.h"
 #include "vendara/window/promptstate.h"
 
 // Qt
@@ -63,7 +64,8 @@ protected:
     Products mProducts{mTable, &mPrompter};
     PriceScheduleTable mSchedule;
     testsupport::FakeEditorView mView{mTable, mSchedule};
-    ProductEditor mEditor{mProducts, mSchedule, mView, mPrompter};
+    ProductHistory mHistory{mProducts};
+    ProductEditor mEditor{mProducts, mSchedule, mView, mPrompter, mHistory};
     const bool mAttached = (mView.attach(mEditor), true);
 };
 

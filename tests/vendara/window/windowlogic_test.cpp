@@ -1,11 +1,15 @@
 #include "vendara/store/settingsstore.h"
 #include "vendara/window/commanddispatcher.h"
+#include "vendara/window/droppedspreadsheet.h"
 #include "vendara/window/splitterrule.h"
 #include "vendara/window/twips.h"
 #include "vendara/window/windowlayout.h"
 
 // Qt
 #include <QFile>
+#include <QMimeData>
+#include <QRect>
+#include <QUrl>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -94,6 +98,58 @@ TEST_F(WindowLayoutTest, StoredValuesWithTheirOddities)
     EXPECT_EQ(mSettings.value(QStringLiteral("Settings"), QStringLiteral("MainWidth")),
               QStringLiteral("12345.5"));
     EXPECT_EQ(WindowLayout::read(mSettings).screenSplit, 37);
+}
+
+TEST_F(WindowLayoutTest, FirstStartFillsTwoThirdsOfTheScreenInItsMiddle)
+{
+    EXPECT_FALSE(WindowLayout::isStored(mSettings));
+    store("ScreenSplit", "30"); // not a place or a size: still the first start
+    EXPECT_FALSE(WindowLayout::isStored(mSettings));
+
+    // 1920 x 1080: 1568 x 882 pixels, 2/3 of the area; in twips at 96 dots per inch.
+    const WindowLayout full = WindowLayout::firstStart(QRect(0, 0, 1920, 1080), Twips(96));
+    EXPECT_EQ(full.width, 1568 * 15);
+    EXPECT_EQ(full.height, 882 * 15);
+    EXPECT_NEAR(full.width * full.height / (1920.0 * 1080 * 225), 2.0 / 3, 0.005);
+    EXPECT_EQ(full.left, 176 * 15);
+    EXPECT_EQ(full.top, 99 * 15);
+    EXPECT_EQ(full.screenSplit, 50);
+    EXPECT_EQ(full.colWidth, 1100);
+
+    // A panel at the top and a second screen's offset: centred in the free area.
+    const WindowLayout panel = WindowLayout::firstStart(QRect(1280, 32, 1366, 736), Twips(120));
+    const Twips t(120);
+    EXPECT_EQ(t.toPixels(panel.width), 1115);
+    EXPECT_EQ(t.toPixels(panel.height), 601);
+    EXPECT_EQ(t.toPixels(panel.left), 1280 + 125);
+    EXPECT_EQ(t.toPixels(panel.top), 32 + 67);
+
+    // What the window stores at its first close is a stored layout from then on.
+    full.write(mSettings);
+    EXPECT_TRUE(WindowLayout::isStored(mSettings));
+    const WindowLayout again = WindowLayout::read(mSettings);
+    EXPECT_EQ(again.width, full.width);
+    EXPECT_EQ(again.left, full.left);
+}
+
+TEST(DroppedSpreadsheet, OneLocalSpreadsheetFileAndNothingElse)
+{
+    const auto dropped = [](QList<QUrl> urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        return DroppedSpreadsheet::path(&data);
+    };
+    for (const char *name : {"/d/a.xls", "/d/a.XLSX", "/d/Price List.ods", "/d/a.csv", "/d/a.Txt"})
+        EXPECT_EQ(dropped({QUrl::fromLocalFile(QLatin1String(name))}), QLatin1String(name));
+    EXPECT_EQ(dropped({QUrl::fromLocalFile("/d/a.pdf")}), QString());
+    EXPECT_EQ(dropped({QUrl::fromLocalFile("/d/xls")}), QString());
+    EXPECT_EQ(dropped({QUrl("https://example.com/a.xls")}), QString());
+    EXPECT_EQ(dropped({QUrl::fromLocalFile("/d/a.xls"), QUrl::fromLocalFile("/d/b.xls")}),
+              QString());
+    QMimeData text;
+    text.setText(QStringLiteral("/d/a.xls"));
+    EXPECT_EQ(DroppedSpreadsheet::path(&text), QString());
+    EXPECT_EQ(DroppedSpreadsheet::path(nullptr), QString());
 }
 
 TEST(CommandDispatcher, RunsTheCommandOfAKeyAndNothingForOthers)
