@@ -91,6 +91,11 @@ TEST_F(ProgramTest, EveryButtonAndMenuItemHasItsCommand)
                                   "mnuDiscprod",
                                   "mnuquotecopy",
                                   "mnuQuoteNote",
+                                  "mnuQuoteSaveAs",
+                                  "mnuQuoteOpen",
+                                  "mnuQuoteNew",
+                                  "mnuQuotePrint",
+                                  "mnuQuotePdf",
                                   "mnuclearprices",
                                   "mnushow",
                                   "mnuremove"}));

@@ -1,6 +1,6 @@
 // The quote across runs of the program and in named files, as the window shows it: the quote
-// menu's new items, the quote restored after the program context is made again, the window's
-// caption, and a kept quote that could not be read.
+// restored after the program context is made again, the window's caption, and a kept quote
+// that could not be read.
 #include "catalogue.h"
 
 #include "tests/support/scriptedprompter.h"
@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -65,21 +64,6 @@ protected:
 
     QuoteFeature *mFeature = nullptr;
 };
-
-TEST_F(QuoteKeepingTest, TheQuoteMenuEndsWithTheFileAndPrintingCommands)
-{
-    QStringList items;
-    for (const QAction *action : mWindow->menu(QStringLiteral("mnuQuote"))->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        if (!action->isSeparator()) {
-            EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-        }
-    }
-    EXPECT_EQ(items.join(QLatin1Char('|')),
-              QStringLiteral("Remove &Product|Remove &All|-|&Reset Prices|Discount &All|"
-                             "Discount &Product|-|&Copy|-|&Quote Note|-|&Save Quote As...|"
-                             "&Open Quote...|&New Quote|-|&Print Quote...|Save Quote as P&DF..."));
-}
 
 TEST_F(QuoteKeepingTest, TheQuoteIsThereAgainAfterARestartUnderItsName)
 {
