@@ -5,11 +5,16 @@
 
 // Qt
 #include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+
+// std
+#include <cmath>
 
 namespace vendara {
 
@@ -19,6 +24,34 @@ constexpr double kFooterPoints = 9;
 // Between the text and the footer.
 constexpr double kFooterGapPoints = 14;
 constexpr double kMarginMillimetres = 20;
+
+// Lines between two empty lines belong together (a product's name, figures and includes):
+// such a group that would run over the end of a page starts on the next one, unless it is
+// longer than a page.
+void keepGroupsTogether(QTextDocument &text, double pageHeight)
+{
+    QAbstractTextDocumentLayout *layout = text.documentLayout();
+    (void)layout->documentSize(); // the whole document laid out before positions are read
+    const double slack = 0.5;
+    for (QTextBlock block = text.begin(); block.isValid();) {
+        if (block.text().isEmpty()) {
+            block = block.next();
+            continue;
+        }
+        QTextBlock last = block;
+        while (last.next().isValid() && !last.next().text().isEmpty())
+            last = last.next();
+        const double top = layout->blockBoundingRect(block).top();
+        const double bottom = layout->blockBoundingRect(last).bottom();
+        const bool crosses = int(top / pageHeight) != int((bottom - slack) / pageHeight);
+        if (crosses && bottom - top <= pageHeight) {
+            QTextBlockFormat format = block.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+        }
+        block = last.next();
+    }
+}
 
 } // namespace
 
@@ -48,9 +81,15 @@ int DocumentPages::print(QPagedPaintDevice &device) const
     const QFont footerFont = TextDocumentWriter::font(mDocument.fontFamily(), kFooterPoints);
     const double footerHeight = QFontMetricsF(footerFont, &device).height();
     const QRectF page(0, 0, device.width(), device.height());
+    // In whole device units, as the layout counts: a page boundary between two of its units
+    // would let the first line of a page show at the foot of the one before.
     const double bodyHeight =
-        std::max(page.height() - footerHeight - kFooterGapPoints * point, 10 * point);
+        std::floor(std::max(page.height() - footerHeight - kFooterGapPoints * point, 10 * point));
     text->setPageSize(QSizeF(page.width(), bodyHeight));
+    keepGroupsTogether(*text, bodyHeight);
+    // The layout works in steps as it is asked for positions; the page count is only right
+    // once it has laid out the whole document, which asking for its size makes it do.
+    (void)layout->documentSize();
     const int pages = std::max(1, text->pageCount());
 
     for (int index = 0; index < pages; ++index) {
@@ -61,7 +100,9 @@ int DocumentPages::print(QPagedPaintDevice &device) const
         painter.translate(0, -view.top());
         painter.setClipRect(view);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
+        // The layout draws a line that starts exactly at the clip's foot; it belongs to the
+        // next page.
+        context.clip = view.adjusted(0, 0, 0, -1);
         context.palette.setColor(QPalette::Text, Qt::black);
         layout->draw(&painter, context);
         painter.restore();

@@ -1,7 +1,7 @@
 // A formatted document (RichDocument) laid out on pages, for a printer, a PDF file or the
 // print preview: the text inside the page's margins as Qt's text layout breaks it into lines
-// and pages (a line is never cut between two pages), and "Page N of M" centred at the foot
-// of every page.
+// and pages (a line is never cut between two pages, and lines between two empty lines stay
+// on one page where they fit), and "Page N of M" centred at the foot of every page.
 #pragma once
 
 #include "vendara/pricing/richdocument.h"

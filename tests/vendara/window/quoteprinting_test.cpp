@@ -15,8 +15,9 @@
 
 // Qt
 #include <QAction>
-#include <QBuffer>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 // POSIX
 #include <unistd.h>
@@ -128,8 +129,11 @@ TEST_F(QuotePrintingTest, ALongQuoteRunsOverPagesWithTheirNumbers)
     const qsizetype second = text.indexOf(QStringLiteral("Page 2 of 2"));
     ASSERT_GT(first, 0) << text.toStdString();
     ASSERT_GT(second, first);
-    // The pages end where their footers stand: the totals and the closing text on page 2.
+    // The pages end where their footers stand: the totals and the closing text on page 2,
+    // which starts with a product's name, not with the figures of one on page 1.
     EXPECT_LT(text.indexOf(QStringLiteral("A-1 Anchor bolt")), first);
+    EXPECT_TRUE(text.mid(first).section(QLatin1Char('\n'), 1, 1).contains(QLatin1Char('-')))
+        << text.toStdString();
     EXPECT_GT(text.indexOf(QStringLiteral("Order Total = $176.00")), first);
     EXPECT_TRUE(text.endsWith(QStringLiteral("Thank you!\nPage 2 of 2")));
 
@@ -211,20 +215,38 @@ TEST_F(QuotePrintingTest, FailuresAreReportedAndAnExistingFileStays)
                   .arg(file("missing/folder/printed.pdf")));
 }
 
-TEST(DocumentPages, PagesFollowTheLocaleAndTheTextBreaksBetweenLines)
+TEST(DocumentPages, PagesFollowTheLocaleAndLinesThatBelongTogetherStayTogether)
 {
+    // Groups of five lines between empty lines, as a quote's products are.
     RichDocument document;
-    for (int k = 1; k <= 300; ++k)
-        document.append(QStringLiteral("Line %1\n").arg(k), {k % 2 == 0, 10 + k % 3});
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    DocumentPages::setUpPage(pdf);
-    EXPECT_EQ(pdf.pageLayout().pageSize().id(), QPageSize::Letter); // the tests' en_US
-    EXPECT_EQ(pdf.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
-    const int pages = DocumentPages(document).print(pdf);
-    EXPECT_GE(pages, 5);
-    EXPECT_LE(pages, 9);
+    for (int group = 1; group <= 40; ++group) {
+        document.append(QStringLiteral("Group %1 begins\n").arg(group), {true, 10});
+        document.append(QStringLiteral("second\nthird\nfourth\nGroup %1 ends\n\n").arg(group));
+    }
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("groups.pdf"));
+    {
+        QPdfWriter pdf(path);
+        DocumentPages::setUpPage(pdf);
+        EXPECT_EQ(pdf.pageLayout().pageSize().id(), QPageSize::Letter); // the tests' en_US
+        EXPECT_EQ(pdf.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+        EXPECT_EQ(DocumentPages(document).print(pdf), 5);
+    }
+    for (int page = 1; page <= 5; ++page) {
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                       QString::number(page), path, QStringLiteral("-")});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Group "))
+                    && text.section(QLatin1Char('\n'), 0, 0).endsWith(QStringLiteral(" begins")))
+            << page << ": " << text.left(40).toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("Page %1 of 5").arg(page)));
+        // Nothing of the next page's first line shows at the foot of this one.
+        const QString body = text.section(QStringLiteral("Page "), 0, 0).trimmed();
+        EXPECT_TRUE(page == 5 || body.endsWith(QStringLiteral(" ends"))) << page;
+    }
 }
 
 } // namespace
