@@ -1,5 +1,6 @@
 #include "qtprompter.h"
 
+#include "documentsfolder.h"
 #include "filefilter.h"
 #include "passwordbox.h"
 
@@ -14,7 +15,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace prompt {
 
@@ -170,12 +170,9 @@ bool QtPrompter::choosePrinter(QPrinter &printer, const QString &title)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        if (printer.outputFileName().isEmpty()) {
-            QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            if (folder.isEmpty() || !QDir(folder).exists())
-                folder = QDir::homePath();
-            printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("print.pdf")));
-        }
+        if (printer.outputFileName().isEmpty())
+            printer.setOutputFileName(
+                QDir(documentsFolder()).filePath(QStringLiteral("print.pdf")));
     }
     QPrintDialog dialog(&printer, mParent);
     if (!title.isEmpty())

@@ -18,6 +18,8 @@
 
 namespace vendara {
 
+static_assert(std::tuple_size_v<QuoteList::LineCells> == quote::ColumnCount);
+
 QuoteList::QuoteList(const Table &products, const Trace &trace, QObject *parent)
     : QObject(parent)
     , mProducts(products)
@@ -143,12 +145,46 @@ void QuoteList::discountAll(float rate)
 void QuoteList::QuotePrice()
 {
     mTrace.show(texts::inQuotePrice(), texts::programTitle());
+    computeTotals();
+    emit totalsChanged();
+}
+
+void QuoteList::computeTotals()
+{
     const QuoteTotals totals = QuoteTotals::of(mTable, lineCount());
     mTotalText = totals.orderTotalText();
     mDiscountText = totals.discountAmountText();
     if (const auto percent = totals.discountPercentText())
         mPercentText = *percent;
+}
+
+void QuoteList::replace(const QList<LineCells> &lines, const TotalsTexts &shown)
+{
+    const int count = std::min(int(lines.size()), quote::Capacity);
+    mTable.beginReset();
+    mTable.setBounds(0, quote::ColumnCount);
+    mTable.setBounds(count, quote::ColumnCount);
+    for (int k = 1; k <= count; ++k) {
+        for (int c = 1; c <= quote::ColumnCount; ++c)
+            mTable.setCell(k, c, lines[k - 1][std::size_t(c - 1)]);
+    }
+    mTable.endReset();
+    mPercentText = shown[2];
+    if (count == 0 && shown[0].isEmpty() && shown[1].isEmpty()) {
+        mTotalText.clear();
+        mDiscountText.clear();
+    } else {
+        computeTotals();
+    }
     emit totalsChanged();
+}
+
+QuoteList::LineCells QuoteList::line(int line) const
+{
+    LineCells cells;
+    for (int c = 1; c <= quote::ColumnCount; ++c)
+        cells[std::size_t(c - 1)] = mTable.cell(line, c);
+    return cells;
 }
 
 } // namespace vendara

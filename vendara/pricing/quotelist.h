@@ -1,5 +1,6 @@
 // The quote: the lines a salesperson assembles while talking to a customer, and the three
-// totals shown under them. It lives only in memory: empty at every start, never saved.
+// totals shown under them. `OpenQuote` keeps it on disk between runs and in the files the
+// user saves.
 //
 // Lines are rows 1 to lineCount() of the quote table (columns in quotecolumns.h), at most
 // quote::Capacity of them; every line has a part number. Lines keep copies of the product's
@@ -10,8 +11,12 @@
 #include "vendara/store/table.h"
 
 // Qt
+#include <QList>
 #include <QObject>
 #include <QString>
+
+// std
+#include <array>
 
 namespace vendara {
 
@@ -62,6 +67,23 @@ public:
     // cannot be computed and keeps its text.
     void QuotePrice();
 
+    // The seven cells of a line, in the quote table's column order.
+    using LineCells = std::array<Cell, 7>;
+    // The texts of the three totals boxes: order total, discount amount, discount percent.
+    using TotalsTexts = std::array<QString, 3>;
+
+    // Every line replaced by `lines` (beyond the quote's capacity they are left out), as a
+    // saved quote holds them: nothing is priced again. The totals are worked out from the
+    // lines, without the trace box; `shown` are the texts the boxes showed when the quote was
+    // kept, which give the percentage where it cannot be worked out and the empty boxes of a
+    // quote emptied with "Remove All".
+    void replace(const QList<LineCells> &lines, const TotalsTexts &shown);
+    [[nodiscard]] LineCells line(int line) const;
+    [[nodiscard]] TotalsTexts totalsTexts() const
+    {
+        return {mTotalText, mDiscountText, mPercentText};
+    }
+
     // The totals as the boxes under the quote show them ("$114.00", "$6.00", "5.00%").
     [[nodiscard]] const QString &totalText() const { return mTotalText; }
     [[nodiscard]] const QString &discountText() const { return mDiscountText; }
@@ -76,6 +98,7 @@ private:
     void setPrice(int line, const Cell &price);
     [[nodiscard]] double quantity(int line) const;
     void applyDiscount(int line, float rate);
+    void computeTotals();
 
     const Table &mProducts;
     const Trace &mTrace;

@@ -94,7 +94,14 @@ MainMenus::MainMenus(QMainWindow *window, CommandDispatcher &commands)
              {nullptr, nullptr},
              {"mnuquotecopy", "&Copy"},
              {nullptr, nullptr},
-             {"mnuQuoteNote", "&Quote Note"}});
+             {"mnuQuoteNote", "&Quote Note"},
+             {nullptr, nullptr},
+             {"mnuQuoteSaveAs", "&Save Quote As..."},
+             {"mnuQuoteOpen", "&Open Quote..."},
+             {"mnuQuoteNew", "&New Quote"},
+             {nullptr, nullptr},
+             {"mnuQuotePrint", "&Print Quote..."},
+             {"mnuQuotePdf", "Save Quote as P&DF..."}});
     addMenu(new QMenu(window), "mnups", "Price Schedule", {{"mnuclearprices", "&Clear"}});
     addMenu(new QMenu(window), "mnusystray", "Systray",
             {{"mnushow", "&Show"}, {"mnuremove", "&Close"}});

@@ -4,6 +4,7 @@
 #include "frmmain.h"
 #include "frmquotenote.h"
 #include "generaltab.h"
+#include "quotepdf.h"
 #include "quotetab.h"
 #include "richclipboard.h"
 #include "statuspanels.h"
@@ -17,6 +18,7 @@
 
 // Qt
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -24,6 +26,7 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 namespace vendara {
 
@@ -49,6 +52,9 @@ QuoteFeature::QuoteFeature(frmMain &window)
     , mWindow(window)
     , mQuote(window.context().productTable(), window.context().trace())
     , mNotes(window.context().folder())
+    , mOpenQuote(mQuote, window.context().productTable(), window.context().prompter(),
+                 window.context().folder().writableFile(OpenQuote::workingCopyName()))
+    , mPrinting(window, mQuote, mNotes, mOpenQuote)
     , mModel(new QuoteModel(mQuote, this))
     , mGrid(window.quoteTab()->grdQuote())
     , mViewport(window.quoteTab()->grdQuote()->viewport())
@@ -78,7 +84,12 @@ QuoteFeature::QuoteFeature(frmMain &window)
     mFrame->installEventFilter(this);
 
     connect(&mQuote, &QuoteList::totalsChanged, this, &QuoteFeature::showTotals);
+    connect(&mOpenQuote, &OpenQuote::fileChanged, this, &QuoteFeature::showFile);
     addCommands();
+
+    // The quote of the last run; a failure is reported when the window shows.
+    mOpenQuote.restore();
+    window.installEventFilter(this);
 }
 
 void QuoteFeature::addCommands()
@@ -92,6 +103,26 @@ void QuoteFeature::addCommands()
     commands.add(QStringLiteral("mnuDiscprod"), [this] { discountProduct(); });
     commands.add(QStringLiteral("mnuquotecopy"), [this] { copy(); });
     commands.add(QStringLiteral("mnuQuoteNote"), [this] { quoteNote(); });
+    commands.add(QStringLiteral("mnuQuoteSaveAs"), [this] { mOpenQuote.saveAs(); });
+    commands.add(QStringLiteral("mnuQuoteOpen"), [this] { mOpenQuote.open(); });
+    commands.add(QStringLiteral("mnuQuoteNew"), [this] { mOpenQuote.newQuote(); });
+    commands.add(QStringLiteral("mnuQuotePrint"), [this] { mPrinting.print(); });
+    commands.add(QStringLiteral("mnuQuotePdf"), [this] { mPrinting.savePdf(); });
+}
+
+void QuoteFeature::showFile(const QString &file)
+{
+    const QString caption =
+        file.isEmpty() ? frmMain::caption()
+                       : frmMain::caption() + QStringLiteral(" - ") + QFileInfo(file).fileName();
+    mWindow.setWindowTitle(caption);
+    mWindow.setAccessibleName(caption);
+}
+
+common::Status QuoteFeature::writePdf(const QString &path) const
+{
+    return QuotePdf::save(mQuote, mNotes, mWindow.context().settings(), path,
+                          mPrinting.documentName());
 }
 
 QTableView *QuoteFeature::grid() const
@@ -224,6 +255,14 @@ bool QuoteFeature::eventFilter(QObject *watched, QEvent *event)
 {
     QTableView *view = grid();
     const QEvent::Type type = event->type();
+    if (watched == &mWindow) {
+        if (type == QEvent::Show && !mShown) {
+            mShown = true;
+            // After the window has appeared, so that the message stands in front of it.
+            QTimer::singleShot(0, this, [this] { mOpenQuote.reportRestore(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
     if (view == nullptr)
         return QObject::eventFilter(watched, event);
     if (watched == mFrame.data()) {

@@ -94,7 +94,10 @@ TEST_F(ProgramTest, EveryButtonAndMenuItemHasItsCommand)
                                   "mnuquoteclear",      "mnuResetPrices",
                                   "mnudiscountAll",     "mnuDiscprod",
                                   "mnuquotecopy",       "mnuQuoteNote",
-                                  "mnuclearprices",     "mnushow",
+                                  "mnuQuoteSaveAs",     "mnuQuoteOpen",
+                                  "mnuQuoteNew",        "mnuQuotePrint",
+                                  "mnuQuotePdf",        "mnuclearprices",
+                                  "mnushow",
                                   "mnuremove"}));
 }
 

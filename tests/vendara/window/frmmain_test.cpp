@@ -332,7 +332,9 @@ TEST_F(FrmMainTest, MenusToolbarAndPopUpsAreInPlace)
     EXPECT_EQ(items("mnuMainGrid"), QStringList({"Add to &Quote", "&Copy Product Info"}));
     EXPECT_EQ(items("mnuQuote"),
               QStringList({"Remove &Product", "Remove &All", "-", "&Reset Prices", "Discount &All",
-                           "Discount &Product", "-", "&Copy", "-", "&Quote Note"}));
+                           "Discount &Product", "-", "&Copy", "-", "&Quote Note", "-",
+                           "&Save Quote As...", "&Open Quote...", "&New Quote", "-",
+                           "&Print Quote...", "Save Quote as P&DF..."}));
     EXPECT_EQ(items("mnups"), QStringList({"&Clear"}));
     EXPECT_EQ(items("mnusystray"), QStringList({"&Show", "&Close"}));
 

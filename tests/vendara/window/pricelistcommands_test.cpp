@@ -2,6 +2,7 @@
 // the printer dialog, the preview, failures, and the grid's columns afterwards.
 
 #include "catalogue.h"
+#include "pdftext.h"
 
 #include "tests/support/scriptedprompter.h"
 #include "tests/vendara/window/cataloguewindowfixture.h"
@@ -15,7 +16,6 @@
 // Qt
 #include <QAction>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -23,22 +23,8 @@
 namespace {
 
 using namespace vendara;
+using testsupport::pdfText;
 using testsupport::record;
-
-QString pdfText(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
-        if (!line.trimmed().isEmpty())
-            lines << line.simplified();
-    }
-    return lines.join(QLatin1Char('\n'));
-}
 
 class PriceListCommandsTest : public testsupport::CatalogueWindowFixture
 {
