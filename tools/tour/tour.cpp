@@ -1,7 +1,8 @@
 // The main job's tour on a virtual display: the catalogue program's main window as `vendara`
 // composes it, over the catalogue in the program folder, with three products put on the
-// quote; screenshots of its "General" and "Quote" tabs and of the converter's window; then
-// both windows closed as the user closes them (the catalogue is saved, as at every close).
+// quote; screenshots of its "General" and "Quote" tabs and of the converter's window, and the
+// quote saved as PDF; then both windows closed as the user closes them (the catalogue is
+// saved, as at every close).
 //
 //   vendara-tour PROGRAM_DIR OUTPUT_DIR
 //
@@ -23,6 +24,8 @@
 // Qt
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -115,9 +118,18 @@ int main(int argc, char **argv)
     window.tabs()->setCurrentIndex(1);
     saved = save(window, output.filePath(QStringLiteral("vendara-quote.png"))) && saved;
 
-    // The sample quote as a PDF file goes here once the quote can be saved as PDF: answer
-    // its save dialog with output.filePath("quote.pdf") (prompter.chooseFile), dispatch its
-    // menu item's command, and print the path.
+    // The sample quote as a PDF file, through "Save Quote as PDF..." with its save dialog
+    // answered; an older file goes first, or its overwrite question would be answered No.
+    const QString pdf = output.filePath(QStringLiteral("quote.pdf"));
+    QFile::remove(pdf);
+    prompter.chooseFile(pdf);
+    window.commands().dispatch(QStringLiteral("mnuQuotePdf"));
+    if (QFileInfo(pdf).isFile()) {
+        std::printf("%s\n", qPrintable(QDir::toNativeSeparators(pdf)));
+    } else {
+        std::fprintf(stderr, "vendara-tour: the quote was not saved as %s\n", qPrintable(pdf));
+        saved = false;
+    }
 
     // The converter's window, as dorvane opens it.
     dorvane::ui::QtPrinterProvider printer(prompter);
