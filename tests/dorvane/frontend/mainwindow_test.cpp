@@ -153,13 +153,17 @@ TEST_F(Window, ClosingWritesTheSettingsFile)
     EXPECT_TRUE(testsupport::readAll(f.settingsPath()).contains("VIEW PDB=/v.pdb\r\n"));
 }
 
-TEST(PasswordForm, EmptyEachTimeAndCancelLeavesNothing)
+TEST(PasswordForm, EmptyEachTimeAndHowItClosedIsKept)
 {
+    // OK gives the text; the Cancel button is "not entered"; Escape and the window's close
+    // button are neither, they refuse.
+    using Closed = dorvane::PasswordReply::Closed;
+    enum class Way { Ok, CancelButton, Escape, CloseButton };
     testsupport::ScriptedPrompter prompter;
     dorvane::ui::WindowDialogs dialogs(prompter);
     int shown = 0;
-    auto answer = [&](bool ok) {
-        QTimer::singleShot(0, [&, ok] {
+    auto answer = [&](Way way) {
+        QTimer::singleShot(0, [&, way] {
             auto *form =
                 qobject_cast<dorvane::ui::TPasswordForm *>(QApplication::activeModalWidget());
             ASSERT_NE(form, nullptr);
@@ -170,16 +174,36 @@ TEST(PasswordForm, EmptyEachTimeAndCancelLeavesNothing)
             QTest::keyClicks(form->Edit1, QStringLiteral("Secret password of 25 ch"));
             EXPECT_EQ(form->Edit1->text().size(), 19);
             EXPECT_EQ(form->Edit1->displayText(), QString(19, QLatin1Char('*')));
-            QTest::mouseClick(ok ? form->OKPasswordButton : form->CancelPasswordButton,
-                              Qt::LeftButton);
+            switch (way) {
+            case Way::Ok:
+                QTest::mouseClick(form->OKPasswordButton, Qt::LeftButton);
+                break;
+            case Way::CancelButton:
+                QTest::mouseClick(form->CancelPasswordButton, Qt::LeftButton);
+                break;
+            case Way::Escape:
+                QTest::keyClick(form->Edit1, Qt::Key_Escape);
+                break;
+            case Way::CloseButton:
+                form->close();
+                break;
+            }
         });
     };
-    answer(true);
-    EXPECT_EQ(dialogs.askPassword(), QStringLiteral("Secret password of "));
-    answer(false);
-    EXPECT_EQ(dialogs.askPassword(), std::nullopt);
-    EXPECT_TRUE(dialogs.passwordForm()->password().isEmpty());
-    EXPECT_EQ(shown, 2);
+    answer(Way::Ok);
+    dorvane::PasswordReply reply = dialogs.askPassword();
+    EXPECT_EQ(reply.closed, Closed::Ok);
+    EXPECT_EQ(reply.text, QStringLiteral("Secret password of "));
+    for (const auto &[way, closed] :
+         {std::pair{Way::CancelButton, Closed::Cancel}, std::pair{Way::Escape, Closed::Other},
+          std::pair{Way::CloseButton, Closed::Other}}) {
+        answer(way);
+        reply = dialogs.askPassword();
+        EXPECT_EQ(reply.closed, closed);
+        EXPECT_TRUE(reply.text.isEmpty());
+        EXPECT_TRUE(dialogs.passwordForm()->password().isEmpty());
+    }
+    EXPECT_EQ(shown, 4);
 }
 
 } // namespace
