@@ -437,6 +437,32 @@ TEST_F(QuoteFeatureTest, QuoteNoteEditsTheNoteFilesAndTheIncludesSetting)
     EXPECT_TRUE(mPrompter.prompts().isEmpty());
 }
 
+TEST_F(QuoteFeatureTest, QuoteNoteAndDocumentReadNoIncludesTheSameWay)
+{
+    // What the check box shows is what the copied document does, for values typed by hand
+    // into the settings file too.
+    mWindow->show();
+    writeNotes("Quote", "Thanks");
+    addProduct(1);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    for (const auto &[value, hidden] :
+         {std::pair{"1", true}, std::pair{" 1 ", true}, std::pair{"1\t", true},
+          std::pair{"0", false}, std::pair{"", false}, std::pair{"01", false},
+          std::pair{"1.0", false}, std::pair{"yes", false}}) {
+        mContext->settings().setValue(QStringLiteral("Settings"), QStringLiteral("NoIncludes"),
+                                      QLatin1String(value));
+        trigger("mnuQuoteNote");
+        FrmQuoteNote *note = mFeature->quoteNoteDialog();
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->chkincludes()->isChecked(), hidden) << '"' << value << '"';
+        QTest::mouseClick(note->cmdNextTip(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        trigger("mnuquotecopy");
+        EXPECT_EQ(clipboard->text().contains(QLatin1String("Box of 50")), !hidden)
+            << '"' << value << '"';
+    }
+}
+
 TEST_F(QuoteFeatureTest, QuoteNoteReportsAFailedSaveAndStaysOpen)
 {
     mWindow->show();
