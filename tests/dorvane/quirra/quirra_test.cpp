@@ -134,6 +134,16 @@ TEST_F(Quirra, ExistingLayoutWithANegativeDisplayOrderEntryIsShownInSlotOrder)
     EXPECT_EQ(readFile(path("back.csv")), "A,B,C\r\nx,y,z\r\n");
 }
 
+TEST_F(Quirra, TextAfterTheThirtiethFieldIsToldAndTheConversionSucceeds)
+{
+    std::string line = "1";
+    for (int i = 2; i <= 31; ++i)
+        line += "," + std::to_string(i);
+    writeFile(path("wide.csv"), line + "\r\n" + line + "\r\n");
+    EXPECT_EQ(run({"topdb", path("wide.csv"), path("wide.pdb")}), 0);
+    EXPECT_EQ(mErr, "quirra: 2 lines had text after their 30th field, which was left out\n");
+}
+
 TEST_F(Quirra, FailuresGoToStandardError)
 {
     EXPECT_EQ(run({"tocsv", path("missing.pdb"), path("out.csv")}), 1);
