@@ -85,6 +85,12 @@ private:
     QComboBox *list(TMainForm::Field field, const QString &name, const QString &label,
                     const QString &hint, const QStringList &entries);
     QPushButton *button(const QString &name, const QString &caption, const QString &hint);
+    // The label in front of a control, its buddy: a screen reader names the control by it.
+    static QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent);
+    // The italic instruction lines of the convert tabs.
+    static QLabel *instruction(const QString &text, QWidget *parent);
+    // The large bold convert buttons.
+    static void makeLarge(QPushButton *button);
 
     void showField(TMainForm::Field field);
     void showPage(TMainForm::Page page);

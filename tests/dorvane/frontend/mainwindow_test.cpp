@@ -7,6 +7,8 @@
 
 // Qt
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -87,6 +89,29 @@ TEST_F(Window, TabsCaptionsAndNamesForScreenReaders)
     EXPECT_EQ(w().TimeFormat->itemText(4), QStringLiteral("HH,MM             (eg, 14,51)"));
     EXPECT_EQ(w().PDBUsers->count(), 3);
     EXPECT_EQ(w().PDBUsers->currentText(), QStringLiteral("Anna Smith"));
+}
+
+TEST_F(Window, ListsAreAnnouncedByTheirLabelAndStatusTextsByThemselves)
+{
+    // A drop-down list's name is its label, its current entry its value.
+    auto accessible = [](QWidget *widget, QAccessible::Text text) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+        return iface != nullptr ? iface->text(text) : QString();
+    };
+    EXPECT_EQ(accessible(w().PDBUsers, QAccessible::Name),
+              QStringLiteral("Automatically Install To User:"));
+    EXPECT_EQ(accessible(w().PDBUsers, QAccessible::Value), QStringLiteral("Anna Smith"));
+    EXPECT_EQ(accessible(w().DateFormat, QAccessible::Name), QStringLiteral("Date Format"));
+    EXPECT_EQ(accessible(w().DateFormat, QAccessible::Value),
+              QStringLiteral("MM/DD/YY   (eg, 12/25/97)"));
+    EXPECT_EQ(accessible(w().BrowsePDB2, QAccessible::Name), QStringLiteral("Browse"));
+    EXPECT_EQ(accessible(w().BrowsePDB2, QAccessible::Description),
+              QStringLiteral("Search for the Output file (.PDB)"));
+
+    // The outcome of a command is read out, not a fixed "Status".
+    f.form().ShowStatus(QStringLiteral("Conversion Successful!"));
+    EXPECT_EQ(accessible(w().StatusBar, QAccessible::Name),
+              QStringLiteral("Conversion Successful!"));
 }
 
 TEST_F(Window, TypingAndClickingReachTheForm)
