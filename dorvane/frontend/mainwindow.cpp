@@ -14,12 +14,17 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+
+// std
+#include <cmath>
 
 namespace dorvane::ui {
 
@@ -27,6 +32,11 @@ namespace {
 
 using Field = TMainForm::Field;
 using Page = TMainForm::Page;
+
+// The page area at 96 dots per inch, the window's fixed size.
+constexpr int kPageWidth = 601;
+constexpr int kPageHeight = 432;
+constexpr double kBaseDpi = 96.0;
 
 } // namespace
 
@@ -73,7 +83,25 @@ MainWindow::MainWindow(TMainForm &form, QWidget *parent)
     connect(&mForm, &TMainForm::statusShown, this, &MainWindow::showStatus);
     connect(&mForm, &TMainForm::progressShown, this, &MainWindow::showStatus);
 
-    resize(601, 432 + statusBar()->sizeHint().height());
+    const QScreen *screen = this->screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        fitToScreen(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
+    else
+        fitToScreen(kBaseDpi, kBaseDpi);
+}
+
+QSize MainWindow::pageArea(double dotsPerInchX, double dotsPerInchY)
+{
+    return {int(std::lround(kPageWidth * dotsPerInchX / kBaseDpi)),
+            int(std::lround(kPageHeight * dotsPerInchY / kBaseDpi))};
+}
+
+void MainWindow::fitToScreen(double dotsPerInchX, double dotsPerInchY)
+{
+    const QSize pages = pageArea(dotsPerInchX, dotsPerInchY);
+    resize(pages.width(), pages.height() + statusBar()->sizeHint().height());
 }
 
 QLineEdit *MainWindow::edit(Field field, const QString &name, const QString &label,

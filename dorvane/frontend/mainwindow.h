@@ -33,6 +33,13 @@ public:
     // Fills the controls from the form; call once after the form's start-up.
     void showFormState();
 
+    // The window keeps its size of 601 by 432 pixels for the pages at 96 dots per inch and
+    // grows with the screen's logical dots per inch, so that larger text still fits.
+    [[nodiscard]] static QSize pageArea(double dotsPerInchX, double dotsPerInchY);
+    // Sizes the window for a screen of these logical dots per inch; the window does so for
+    // its screen when it is made.
+    void fitToScreen(double dotsPerInchX, double dotsPerInchY);
+
     // The page control and the controls that carry behaviour, by their names.
     QTabWidget *Pages = nullptr;
     QLabel *StatusBar = nullptr;

@@ -114,6 +114,18 @@ TEST_F(Window, ListsAreAnnouncedByTheirLabelAndStatusTextsByThemselves)
               QStringLiteral("Conversion Successful!"));
 }
 
+TEST_F(Window, KeepsItsSizeAndGrowsWithTheScreensDotsPerInch)
+{
+    EXPECT_EQ(MainWindow::pageArea(96, 96), QSize(601, 432));
+    EXPECT_EQ(MainWindow::pageArea(144, 120), QSize(902, 540));
+    w().fitToScreen(144, 120);
+    QApplication::processEvents();
+    EXPECT_EQ(w().Pages->size(), QSize(902, 540));
+    w().fitToScreen(96, 96);
+    QApplication::processEvents();
+    EXPECT_EQ(w().Pages->size(), QSize(601, 432));
+}
+
 TEST_F(Window, TypingAndClickingReachTheForm)
 {
     w().Pages->setCurrentIndex(0);
