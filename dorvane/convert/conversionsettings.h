@@ -47,6 +47,9 @@ struct ConversionResult
     // UTF-8 CSV text only: characters that Windows-1252 cannot hold (or malformed UTF-8),
     // each stored as "?".
     std::size_t replacedCharacters = 0;
+    // CSV to database: lines with text after their 30th field, which has nowhere to go and
+    // is left out.
+    std::size_t linesCut = 0;
 
     explicit operator bool() const { return ok; }
 };

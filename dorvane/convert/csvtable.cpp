@@ -20,13 +20,15 @@ class Parser
 {
 public:
     Parser(std::string &text, char separator, std::vector<std::uint32_t> &fieldStarts,
-           std::vector<std::uint32_t> &recordFirst, std::vector<bool> &lineBreaks)
+           std::vector<std::uint32_t> &recordFirst, std::vector<bool> &lineBreaks,
+           std::size_t &recordsCut)
         : mText(text)
         , mSize(text.size())
         , mSeparator(separator)
         , mFieldStarts(fieldStarts)
         , mRecordFirst(recordFirst)
         , mLineBreaks(lineBreaks)
+        , mRecordsCut(recordsCut)
     {
         mSpecial.fill(false);
         for (const char c : {separator, kQuote, '\r', '\n', '\0'})
@@ -49,6 +51,7 @@ private:
         mRecordFirst.push_back(static_cast<std::uint32_t>(mFieldStarts.size()));
         mFieldsInRecord = 0;
         mBreakInRecord = false;
+        mTextDropped = false;
         // A record holding only a line end keeps no field; it reads as 30 empty ones.
         const char first = mText[mPos];
         if (first != mSeparator && isLineEnd(first)) {
@@ -58,6 +61,8 @@ private:
             }
         }
         mLineBreaks.push_back(mBreakInRecord);
+        if (mTextDropped)
+            ++mRecordsCut;
     }
 
     // Consumes the line-end byte at mPos and one CR or LF right after it.
@@ -72,6 +77,8 @@ private:
     {
         if (mKeep)
             mText[mOut++] = c;
+        else
+            mTextDropped = true;
     }
 
     FieldEnd field()
@@ -152,9 +159,11 @@ private:
         const std::size_t start = mPos;
         while (mPos < mSize && !mSpecial[static_cast<unsigned char>(mText[mPos])])
             ++mPos;
-        if (!mKeep)
-            return;
         const std::size_t length = mPos - start;
+        if (!mKeep) {
+            mTextDropped = mTextDropped || length > 0;
+            return;
+        }
         if (mOut != start)
             std::memmove(mText.data() + mOut, mText.data() + start, length);
         mOut += length;
@@ -166,12 +175,14 @@ private:
     std::vector<std::uint32_t> &mFieldStarts;
     std::vector<std::uint32_t> &mRecordFirst;
     std::vector<bool> &mLineBreaks;
+    std::size_t &mRecordsCut;
     std::array<bool, 256> mSpecial{};
     std::size_t mPos = 0;
     std::size_t mOut = 0;
     std::size_t mFieldsInRecord = 0;
     bool mKeep = true;
     bool mBreakInRecord = false;
+    bool mTextDropped = false; // a field after the 30th of this record holds text
 };
 
 } // namespace
@@ -184,7 +195,9 @@ CsvTable CsvTable::parse(std::string bytes, char separator)
     table.mFieldStarts.reserve(bytes.size() / 8 + 2);
     table.mRecordFirst.reserve(bytes.size() / 32 + 2);
     table.mText = std::move(bytes);
-    Parser(table.mText, separator, table.mFieldStarts, table.mRecordFirst, table.mLineBreaks).run();
+    Parser(table.mText, separator, table.mFieldStarts, table.mRecordFirst, table.mLineBreaks,
+           table.mRecordsCut)
+        .run();
     return table;
 }
 

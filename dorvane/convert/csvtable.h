@@ -13,7 +13,8 @@
 //   dropped;
 // - two separators in a row give an empty field; fields missing at the end of a record read
 //   as empty; a record holding only a line end is a record of 30 empty fields; only the
-//   first 30 fields of a record are kept.
+//   first 30 fields of a record are kept, and the records that lose text that way are
+//   counted.
 #pragma once
 
 // std
@@ -49,6 +50,9 @@ public:
     // True when a field of the record holds a line break (a carriage return: the reader
     // keeps every line-end byte inside quotes as one).
     [[nodiscard]] bool hasLineBreaks(std::size_t record) const { return mLineBreaks[record]; }
+    // The records with text in a field after the 30th, which is not kept (empty fields
+    // there lose nothing and do not count).
+    [[nodiscard]] std::size_t recordsCut() const { return mRecordsCut; }
 
 private:
     std::string mText;
@@ -58,6 +62,7 @@ private:
     // Index into mFieldStarts of each record's first field, and one past the last record.
     std::vector<std::uint32_t> mRecordFirst;
     std::vector<bool> mLineBreaks;
+    std::size_t mRecordsCut = 0;
 };
 
 } // namespace convert

@@ -306,6 +306,7 @@ ConversionResult csvToDatabase(std::string csvBytes, pdb::Database *fieldInforma
     }
     result.ok = true;
     result.records = dataRecords;
+    result.linesCut = table.recordsCut();
     return result;
 }
 

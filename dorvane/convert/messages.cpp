@@ -87,4 +87,11 @@ std::string writingPdbRecord(std::size_t line)
     return withNumber("Writing PDB Record #", line);
 }
 
+std::string linesCut(std::size_t lines)
+{
+    if (lines == 1)
+        return "1 line had text after its 30th field, which was left out";
+    return withNumber("", lines, " lines had text after their 30th field, which was left out");
+}
+
 } // namespace convert::messages

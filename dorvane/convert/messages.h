@@ -44,5 +44,8 @@ inline constexpr std::string_view kWritingRecordsHeader = "Writing Records Heade
 inline constexpr std::string_view kWritingPopups = "Writing Popups for fields...";
 [[nodiscard]] std::string readingCsvLine(std::size_t line);
 [[nodiscard]] std::string writingPdbRecord(std::size_t line);
+// Said with the outcome of a successful conversion whose CSV lines had text after their
+// 30th field (lines > 0).
+[[nodiscard]] std::string linesCut(std::size_t lines);
 
 } // namespace convert::messages

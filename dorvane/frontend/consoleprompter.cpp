@@ -78,11 +78,11 @@ bool ConsolePrompter::choosePrinter(QPrinter &, const QString &title)
     return false;
 }
 
-std::optional<QString> ConsolePrompter::askPassword()
+PasswordReply ConsolePrompter::askPassword()
 {
     write(texts::kPasswordTitle + QStringLiteral(": Enter Password: ") + kNoDisplay
           + QStringLiteral("cancelled)"));
-    return std::nullopt;
+    return {};
 }
 
 PickerResult ConsolePrompter::pickDatabase()

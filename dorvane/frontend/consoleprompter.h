@@ -26,7 +26,7 @@ public:
     prompt::FileAnswer file(const prompt::FileRequest &request) override;
     bool choosePrinter(QPrinter &printer, const QString &title) override;
 
-    std::optional<QString> askPassword() override;
+    PasswordReply askPassword() override;
     PickerResult pickDatabase() override;
 
 private:

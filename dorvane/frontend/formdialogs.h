@@ -6,10 +6,18 @@
 // Qt
 #include <QString>
 
-// std
-#include <optional>
-
 namespace dorvane {
+
+// How the password dialog closed: with OK (`text` holds what was typed), with its Cancel
+// button (the password was not entered), or any other way, by Escape or the window's close
+// button (refused).
+struct PasswordReply
+{
+    enum class Closed { Ok, Cancel, Other };
+
+    Closed closed = Closed::Cancel;
+    QString text;
+};
 
 // What the database picker leaves behind when it closes.
 struct PickerResult
@@ -24,9 +32,8 @@ class FormDialogs
 public:
     virtual ~FormDialogs() = default;
 
-    // The password dialog: the entered text (at most 19 characters) when closed with OK,
-    // nothing when cancelled.
-    virtual std::optional<QString> askPassword() = 0;
+    // The password dialog; the entered text has at most 19 characters.
+    virtual PasswordReply askPassword() = 0;
 
     // The database picker, shown modally over the window.
     virtual PickerResult pickDatabase() = 0;

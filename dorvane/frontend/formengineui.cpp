@@ -41,17 +41,23 @@ void FormEngineUi::processEvents()
 convert::PasswordAnswer FormEngineUi::askPassword()
 {
     convert::PasswordAnswer answer;
-    const std::optional<QString> typed = mDialogs.askPassword();
-    if (!typed) {
+    const PasswordReply reply = mDialogs.askPassword();
+    switch (reply.closed) {
+    case PasswordReply::Closed::Cancel:
         answer.result = convert::PasswordAnswer::Result::Cancel;
         return answer;
+    case PasswordReply::Closed::Other:
+        answer.result = convert::PasswordAnswer::Result::Closed;
+        return answer;
+    case PasswordReply::Closed::Ok:
+        break;
     }
     answer.result = convert::PasswordAnswer::Result::Ok;
-    const QByteArray bytes = common::toCp1252(*typed);
+    const QByteArray bytes = common::toCp1252(reply.text);
     answer.text.assign(bytes.constData(), size_t(bytes.size()));
     // A character that the database cannot hold would become "?" and could match a stored
     // "?": a NUL, which no stored password contains, makes such a password plainly wrong.
-    if (!common::unencodableCharacters(*typed).isEmpty())
+    if (!common::unencodableCharacters(reply.text).isEmpty())
         answer.text.push_back('\0');
     return answer;
 }

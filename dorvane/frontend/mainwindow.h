@@ -33,6 +33,13 @@ public:
     // Fills the controls from the form; call once after the form's start-up.
     void showFormState();
 
+    // The window keeps its size of 601 by 432 pixels for the pages at 96 dots per inch and
+    // grows with the screen's logical dots per inch, so that larger text still fits.
+    [[nodiscard]] static QSize pageArea(double dotsPerInchX, double dotsPerInchY);
+    // Sizes the window for a screen of these logical dots per inch; the window does so for
+    // its screen when it is made.
+    void fitToScreen(double dotsPerInchX, double dotsPerInchY);
+
     // The page control and the controls that carry behaviour, by their names.
     QTabWidget *Pages = nullptr;
     QLabel *StatusBar = nullptr;
@@ -85,6 +92,12 @@ private:
     QComboBox *list(TMainForm::Field field, const QString &name, const QString &label,
                     const QString &hint, const QStringList &entries);
     QPushButton *button(const QString &name, const QString &caption, const QString &hint);
+    // The label in front of a control, its buddy: a screen reader names the control by it.
+    static QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent);
+    // The italic instruction lines of the convert tabs.
+    static QLabel *instruction(const QString &text, QWidget *parent);
+    // The large bold convert buttons.
+    static void makeLarge(QPushButton *button);
 
     void showField(TMainForm::Field field);
     void showPage(TMainForm::Page page);

@@ -16,6 +16,14 @@ inline const QString kQuestion = QStringLiteral("Question");
 inline const QString kWindowTitle = QStringLiteral("Quirra Desktop");
 inline const QString kInstallCaption = QStringLiteral("Tavrelle");
 
+// Hints of the file fields on both convert tabs.
+inline const QString kInputHint = QStringLiteral(
+    "Type the Input File name here (the file you wish to convert), or press the Browse button "
+    "to the right to search your computer for the file name.");
+inline const QString kOutputHint = QStringLiteral(
+    "Type the Output File name here (the file you wish to create), or press the Browse button "
+    "to the right to search your computer for the file name.");
+
 // Handheld users and installation.
 inline const QString kDesktopNotInstalled =
     QStringLiteral("The PalmPilot Desktop software is not correctly installed.");

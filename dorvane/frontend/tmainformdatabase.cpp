@@ -11,6 +11,7 @@
 #include "common/qt/cp1252text.h"
 #include "dorvane/convert/csvtodatabase.h"
 #include "dorvane/convert/databasetocsv.h"
+#include "dorvane/convert/messages.h"
 #include "dorvane/pdb/database.h"
 
 // Qt
@@ -44,6 +45,14 @@ QString replacedNote(std::size_t replaced)
         .arg(replaced == 1 ? QString() : QStringLiteral("s"));
 }
 
+QString linesCutNote(std::size_t lines)
+{
+    if (lines == 0)
+        return {};
+    return QStringLiteral(" (") + QString::fromStdString(convert::messages::linesCut(lines))
+           + QLatin1Char(')');
+}
+
 } // namespace
 
 bool TMainForm::convertToCsv()
@@ -61,7 +70,7 @@ bool TMainForm::convertToDatabase()
     const convert::ConversionResult result = convert::csvToDatabase(
         toPath(mCsvFileName2), toPath(mPdbFileName2),
         mUsePdbFile ? toPath(mPdbFileForInfo) : std::filesystem::path(), mSettings, ui);
-    mConversionNote = replacedNote(result.replacedCharacters);
+    mConversionNote = replacedNote(result.replacedCharacters) + linesCutNote(result.linesCut);
     return result.ok;
 }
 

@@ -54,7 +54,6 @@ TPasswordForm::TPasswordForm(QWidget *parent)
     connect(OKPasswordButton, &QPushButton::clicked, this, &TPasswordForm::OKPasswordButtonClick);
     connect(CancelPasswordButton, &QPushButton::clicked, this,
             &TPasswordForm::CancelPasswordButtonClick);
-    // Closing the dialog any other way is a Cancel too.
     connect(this, &QDialog::rejected, this, [this] { mPassword.clear(); });
 }
 
@@ -75,7 +74,7 @@ void TPasswordForm::OKPasswordButtonClick()
 void TPasswordForm::CancelPasswordButtonClick()
 {
     mPassword.clear();
-    reject();
+    done(kCancelled);
 }
 
 } // namespace dorvane::ui

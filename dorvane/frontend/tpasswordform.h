@@ -14,9 +14,13 @@ class TPasswordForm : public QDialog
     Q_OBJECT
 
 public:
+    // The result of closing with the Cancel button; Escape and the window's close button
+    // give QDialog::Rejected instead.
+    static constexpr int kCancelled = 2;
+
     explicit TPasswordForm(QWidget *parent = nullptr);
 
-    // The text entered when the dialog closed with OK; empty after Cancel.
+    // The text entered when the dialog closed with OK; empty otherwise.
     [[nodiscard]] const QString &password() const { return mPassword; }
 
     QLineEdit *Edit1 = nullptr;

@@ -65,7 +65,10 @@ TPDBSelectForm::TPDBSelectForm(const TUserData &users, prompt::Prompter &prompte
     CancelButton->setAutoDefault(false);
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    StatusBar->setAccessibleName(QStringLiteral("Status"));
+    // A screen reader reads the search's progress as the bar's name.
+    StatusBar->setAccessibleDescription(QStringLiteral("Status"));
+    connect(StatusBar, &QStatusBar::messageChanged, StatusBar,
+            [this](const QString &message) { StatusBar->setAccessibleName(message); });
     StatusBar->setSizeGripEnabled(false);
 
     auto *top = new QHBoxLayout;

@@ -19,13 +19,18 @@ WindowDialogs::~WindowDialogs()
         delete mPicker;
 }
 
-std::optional<QString> WindowDialogs::askPassword()
+PasswordReply WindowDialogs::askPassword()
 {
     if (mPassword == nullptr)
         mPassword = new TPasswordForm(mParent);
-    if (mPassword->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return mPassword->password();
+    switch (mPassword->exec()) {
+    case QDialog::Accepted:
+        return {PasswordReply::Closed::Ok, mPassword->password()};
+    case TPasswordForm::kCancelled:
+        return {PasswordReply::Closed::Cancel, {}};
+    default:
+        return {PasswordReply::Closed::Other, {}};
+    }
 }
 
 PickerResult WindowDialogs::pickDatabase()

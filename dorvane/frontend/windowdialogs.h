@@ -32,7 +32,7 @@ public:
     void setParent(QWidget *parent) { mParent = parent; }
     void setForm(TMainForm *form) { mForm = form; }
 
-    std::optional<QString> askPassword() override;
+    PasswordReply askPassword() override;
     PickerResult pickDatabase() override;
 
     [[nodiscard]] TPasswordForm *passwordForm() const { return mPassword; }

@@ -160,11 +160,18 @@ MasterRecord MasterRecord::read(std::string_view bytes)
 
 void MasterRecord::checkAndUpgrade()
 {
-    // A display order that is not a permutation of the 30 slots starts again from 0 to 29.
+    // Display-order entries are signed bytes: one of 30 or more stands for slot 0, and an
+    // order that holds a negative entry (a byte above 127) or repeats one is not a
+    // permutation of the 30 slots and starts again from 0 to 29.
     std::array<bool, kFieldCount> seen{};
     bool permutation = true;
     for (std::uint8_t &entry : displayOrder) {
-        if (entry >= kFieldCount)
+        const auto signedEntry = static_cast<std::int8_t>(entry);
+        if (signedEntry < 0) {
+            permutation = false;
+            continue;
+        }
+        if (signedEntry >= kFieldCount)
             entry = 0;
         if (seen[entry])
             permutation = false;

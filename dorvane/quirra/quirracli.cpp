@@ -236,6 +236,8 @@ int toPdb(const Invocation &inv, std::ostream &err)
             << (result.replacedCharacters == 1 ? " character" : " characters")
             << " that Windows-1252 cannot hold became \"?\"\n";
     }
+    if (result.linesCut > 0)
+        err << "quirra: " << convert::messages::linesCut(result.linesCut) << '\n';
     return kExitSuccess;
 }
 

@@ -14,6 +14,8 @@ const QString kFont = QStringLiteral("Times New Roman");
 constexpr TextStyle kRegular{false, 10};
 constexpr TextStyle kBold{true, 10};
 constexpr TextStyle kHeading{true, 12};
+const QString kNoIncludesSection = QStringLiteral("Settings");
+const QString kNoIncludesKey = QStringLiteral("NoIncludes");
 
 } // namespace
 
@@ -70,18 +72,26 @@ RichDocument QuoteDocument::build(const QuoteList &quote, const QString &heading
 std::optional<RichDocument> QuoteDocument::TEXTRTF(const QuoteList &quote, const QuoteNotes &notes,
                                                    const SettingsStore &settings)
 {
-    const bool noIncludes =
-        settings
-            .value(QStringLiteral("Settings"), QStringLiteral("NoIncludes"), QStringLiteral("0"))
-            .trimmed()
-        == QLatin1String("1");
     const std::optional<QString> closing = notes.closing();
     if (!closing)
         return std::nullopt;
     const std::optional<QString> heading = notes.heading();
     if (!heading)
         return std::nullopt;
-    return build(quote, *heading, *closing, noIncludes);
+    return build(quote, *heading, *closing, noIncludes(settings));
+}
+
+bool QuoteDocument::noIncludes(const SettingsStore &settings)
+{
+    // A value edited by hand may carry blanks around the "1".
+    return settings.value(kNoIncludesSection, kNoIncludesKey, QStringLiteral("0")).trimmed()
+           == QLatin1String("1");
+}
+
+void QuoteDocument::setNoIncludes(SettingsStore &settings, bool noIncludes)
+{
+    settings.setValue(kNoIncludesSection, kNoIncludesKey,
+                      noIncludes ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace vendara

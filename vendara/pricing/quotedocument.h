@@ -30,6 +30,12 @@ public:
     [[nodiscard]] static std::optional<RichDocument>
     TEXTRTF(const QuoteList &quote, const QuoteNotes &notes, const SettingsStore &settings);
 
+    // The setting `NoIncludes`: "1" (blanks around it do not count) leaves the includes
+    // out, anything else puts them in. The document and the quote-note dialog both read it
+    // here.
+    [[nodiscard]] static bool noIncludes(const SettingsStore &settings);
+    static void setNoIncludes(SettingsStore &settings, bool noIncludes);
+
     // The line of a quote line's figures: "Quantity 12\t\tPrice $10.00\t\t\tExtended Price $120.00"
     // at list price, "Quantity 12\tList: $10.00\tPrice: $9.00\tDiscount: 10.00%\tExt.: $108.00"
     // below or above it.

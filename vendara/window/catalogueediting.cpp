@@ -13,6 +13,7 @@
 // Qt
 #include <QAbstractItemDelegate>
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -180,6 +181,29 @@ void CatalogueEditing::setCurrentRow(int row)
 void CatalogueEditing::focusGrid()
 {
     mWindow.productGrid()->setFocus();
+}
+
+void CatalogueEditing::setGridVisible(bool visible)
+{
+    ProductGrid *grid = mWindow.productGrid();
+    if (!visible) {
+        // Hiding moves the keyboard focus away; showing gives it back.
+        mGridHadFocus = grid->hasFocus() || grid->isAncestorOf(QApplication::focusWidget());
+        grid->hide();
+        return;
+    }
+    grid->show();
+    if (mGridHadFocus)
+        grid->setFocus();
+    mGridHadFocus = false;
+}
+
+void CatalogueEditing::selectFirstColumn()
+{
+    ProductGrid *grid = mWindow.productGrid();
+    const QModelIndex current = grid->currentIndex();
+    if (current.isValid() && current.column() != 0)
+        grid->setCurrentIndex(current.siblingAtColumn(0));
 }
 
 QString CatalogueEditing::askSearchText(const QString &message, const QString &text)

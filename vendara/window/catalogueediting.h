@@ -63,6 +63,8 @@ private:
     int currentRow() const override;
     void setCurrentRow(int row) override;
     void focusGrid() override;
+    void setGridVisible(bool visible) override;
+    void selectFirstColumn() override;
     QString askSearchText(const QString &message, const QString &text) override;
 
     frmMain &mWindow;
@@ -70,6 +72,7 @@ private:
     ProductEditor mEditor;
     PromptState mPromptState;
     QPointer<FrmPrompt> mPrompt;
+    bool mGridHadFocus = false; // while Find hides the grid
     // The widgets the event filter watches, kept apart from the window: their events arrive
     // while the window is being taken down too.
     QPointer<QTableView> mScheduleView;

@@ -44,6 +44,11 @@ public:
     // Makes `row` current; a different row than before is a row change.
     virtual void setCurrentRow(int row) = 0;
     virtual void focusGrid() = 0;
+    // Find hides the product grid while it searches and shows it again; the grid keeps the
+    // keyboard focus it had.
+    virtual void setGridVisible(bool visible) = 0;
+    // Makes the product grid's first column the current column.
+    virtual void selectFirstColumn() = 0;
 
     // Opens the "Locate Product" prompt with `message` and `text` in its box and waits
     // until it closes; the box's text, empty when cancelled.

@@ -53,7 +53,8 @@ frmAbout::frmAbout(const QString &catalogueFile, SystemInformation &systemInform
     auto *catalogueLabel = new QLabel(QStringLiteral("Catalogue file:"));
     mCatalogue->setObjectName(QStringLiteral("lblCatalogue"));
     mCatalogue->setText(path);
-    mCatalogue->setAccessibleName(QStringLiteral("Catalogue file"));
+    // The path is the label's name for a screen reader; its buddy label says what it is.
+    mCatalogue->setAccessibleDescription(QStringLiteral("Catalogue file"));
     mCatalogue->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mCatalogue->setWordWrap(true);
     mCatalogue->setMinimumWidth(320);

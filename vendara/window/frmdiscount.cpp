@@ -32,6 +32,12 @@ FrmDiscount::FrmDiscount(Applies applies, std::function<void(float)> apply, QWid
     label->setBuddy(mCmboDisc);
     mCmboDisc->setObjectName(QStringLiteral("CmboDisc"));
     mCmboDisc->setAccessibleName(texts::applyDiscount());
+    // A drop-down box whose text can be typed: a text that is not one of the entries, such as
+    // "List Price", is the rate 0 and brings the lines back to their list price. Typed texts
+    // are neither completed to an entry nor added to the list.
+    mCmboDisc->setEditable(true);
+    mCmboDisc->setInsertPolicy(QComboBox::NoInsert);
+    mCmboDisc->setCompleter(nullptr);
     mCmboDisc->addItems(DiscountRate::entries());
     mCmboDisc->setCurrentIndex(0);
     mCommand1->setObjectName(QStringLiteral("Command1"));

@@ -1,8 +1,9 @@
 // The discount dialogs `FrmDiscount` ("Discount &All": every quote line) and
 // `FrmDiscountprod` ("Discount &Product": the quote grid's current line): caption
-// "Discount", the list `CmboDisc` of percentages under "Apply Discount" with "1%" selected,
-// OK (`Command1`) and Cancel (`Command2`). They do not block the main window; OK hands the
-// chosen rate to `apply` and closes, Cancel only closes.
+// "Discount", the drop-down box `CmboDisc` of percentages under "Apply Discount" with "1%"
+// selected (its text can also be typed), OK (`Command1`) and Cancel (`Command2`). They do
+// not block the main window; OK hands the chosen rate to `apply` and closes, Cancel only
+// closes.
 #pragma once
 
 // Qt

@@ -14,6 +14,7 @@
 #include "sortcommand.h"
 #include "statuspanels.h"
 
+#include "common/widgets/comboboxaccessible.h"
 #include "vendara/store/numberforms.h"
 #include "vendara/store/passwordcommand.h"
 #include "vendara/store/productcolumns.h"
@@ -80,6 +81,8 @@ frmMain::frmMain(ProgramContext &context, QWidget *parent)
     , mQuote(new QuoteTab)
     , mDiscounts(new DiscountsTab)
 {
+    // Drop-down lists here and in every window opened from here are named by their labels.
+    common::ComboBoxAccessible::install();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(caption());
     setAccessibleName(caption());

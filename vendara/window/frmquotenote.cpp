@@ -3,6 +3,7 @@
 #include "cp1252guard.h"
 
 #include "common/prompt/prompter.h"
+#include "vendara/pricing/quotedocument.h"
 #include "vendara/pricing/quotetexts.h"
 #include "vendara/store/settingsstore.h"
 
@@ -17,9 +18,6 @@
 namespace vendara {
 
 namespace {
-
-const QString kSection = QStringLiteral("Settings");
-const QString kNoIncludes = QStringLiteral("NoIncludes");
 
 // The boxes show their text as the document will: the heading in bold 12 point, the
 // closing text in bold 10 point, both in Times New Roman.
@@ -85,15 +83,13 @@ FrmQuoteNote::FrmQuoteNote(QuoteNotes notes, SettingsStore &settings, prompt::Pr
     resize(520, 440);
 
     // A note file that is missing leaves its box empty.
-    mChkincludes->setChecked(mSettings.value(kSection, kNoIncludes) == QLatin1String("1"));
+    mChkincludes->setChecked(QuoteDocument::noIncludes(mSettings));
     mTxtbottom->setPlainText(mNotes.closing().value_or(QString()));
     mTxttop->setPlainText(mNotes.heading().value_or(QString()));
 
     // The check box is stored at once, whether or not the dialog is confirmed.
-    connect(mChkincludes, &QCheckBox::clicked, this, [this](bool checked) {
-        mSettings.setValue(kSection, kNoIncludes,
-                           checked ? QStringLiteral("1") : QStringLiteral("0"));
-    });
+    connect(mChkincludes, &QCheckBox::clicked, this,
+            [this](bool checked) { QuoteDocument::setNoIncludes(mSettings, checked); });
     connect(mCmdOK, &QPushButton::clicked, this, &FrmQuoteNote::ok);
     connect(mCmdNextTip, &QPushButton::clicked, this, &QDialog::close);
 }

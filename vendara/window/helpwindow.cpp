@@ -102,13 +102,13 @@ HelpWindow::HelpWindow(prompt::Prompter &prompter, QWidget *parent)
     auto *searchLabel = new QLabel(QStringLiteral("Type in the &word(s) to search for:"));
     searchLabel->setBuddy(mSearchBox);
     mSearchBox->setObjectName(QStringLiteral("SearchBox"));
-    mSearchBox->setAccessibleName(QStringLiteral("Search for"));
+    mSearchBox->setAccessibleName(QStringLiteral("Type in the word(s) to search for:"));
     mSearchBox->setClearButtonEnabled(true);
     mListTopics->setAccessibleName(QStringLiteral("List Topics"));
     auto *resultsLabel = new QLabel(QStringLiteral("Select &topic to display:"));
     resultsLabel->setBuddy(mResults);
     mResults->setObjectName(QStringLiteral("SearchResults"));
-    mResults->setAccessibleName(QStringLiteral("Topics found"));
+    mResults->setAccessibleName(QStringLiteral("Select topic to display:"));
     mDisplay->setAccessibleName(QStringLiteral("Display"));
     mDisplay->setEnabled(false);
     auto *searchRow = new QHBoxLayout;

@@ -5,6 +5,7 @@
 // Qt
 #include <QAction>
 #include <QActionGroup>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrintPreviewWidget>
@@ -92,7 +93,8 @@ PrintPreview::PrintPreview(const QString &documentName, PagePainter paint, Print
     QAction *previous =
         tools->addAction(previewIcon(QStringLiteral("go-previous"), QStringLiteral("go-previous")),
                          QStringLiteral("Previous Page"));
-    mPage->setAccessibleName(QStringLiteral("Page"));
+    // "Page 1 of 3" is the label's name for a screen reader.
+    mPage->setAccessibleDescription(QStringLiteral("Page"));
     mPage->setContentsMargins(8, 0, 8, 0);
     tools->addWidget(mPage);
     QAction *next =
@@ -112,6 +114,9 @@ PrintPreview::PrintPreview(const QString &documentName, PagePainter paint, Print
 
     mView->setObjectName(QStringLiteral("Pages"));
     mView->setAccessibleName(QStringLiteral("Pages"));
+    // The preview's own view of the pages is what takes the keyboard focus.
+    for (QGraphicsView *pages : mView->findChildren<QGraphicsView *>())
+        pages->setAccessibleName(mView->accessibleName());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

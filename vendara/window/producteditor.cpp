@@ -184,11 +184,17 @@ void ProductEditor::find()
     const bool continuing = text == mLastSearchText;
     int from = continuing ? mView.currentRow() + 1 : 1;
     mLastSearchText = text;
+    mView.setGridVisible(false);
     for (;;) {
         if (const int row = ProductFinder::search(table, from, text)) {
             mView.setCurrentRow(row);
+            mView.setGridVisible(true);
             return;
         }
+        // Nothing more matches: the grid is shown at its first row and column before the
+        // message.
+        mView.selectFirstColumn();
+        mView.setGridVisible(true);
         mView.setCurrentRow(1);
         if (!continuing) {
             mPrompter.message(texts::noMatches(), texts::findCaption());

@@ -12,11 +12,13 @@ namespace vendara {
 
 namespace {
 
-QLabel *panel(const QString &name, const QString &accessible, QStatusBar *bar)
+// A panel's text is its name for a screen reader; what the panel is for is its
+// description.
+QLabel *panel(const QString &name, const QString &description, QStatusBar *bar)
 {
     auto *label = new QLabel(bar);
     label->setObjectName(name);
-    label->setAccessibleName(accessible);
+    label->setAccessibleDescription(description);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setContentsMargins(4, 0, 4, 0);

@@ -94,6 +94,29 @@ TEST(CsvReader, FieldCounts)
     EXPECT_EQ(table.field(1, 5), "");
 }
 
+TEST(CsvReader, RecordsThatLoseTextAfterTheThirtiethFieldAreCounted)
+{
+    const std::string thirty = [] {
+        std::string fields = "1";
+        for (int i = 2; i <= 30; ++i)
+            fields += "," + std::to_string(i);
+        return fields;
+    }();
+    const auto cut = [](const std::string &text) {
+        return CsvTable::parse(text, ',').recordsCut();
+    };
+    EXPECT_EQ(cut(thirty + "\r\n" + thirty), 0u);
+    // empty fields after the 30th lose nothing, quoted or not
+    EXPECT_EQ(cut(thirty + ",,\"\",\r\n" + thirty + ",\r\n"), 0u);
+    // text in any of them, plain, quoted, a doubled quote or a line break inside quotes
+    EXPECT_EQ(cut(thirty + ",x\r\n" + thirty + "\r\n" + thirty + ",,\"a,b\"\r\n"), 2u);
+    EXPECT_EQ(cut(thirty + ",\"\"\"\"\r\n" + thirty + ",\"\r\n\"\r\n" + thirty + ",y"), 3u);
+    // the 30th field itself is kept whole
+    const CsvTable table = CsvTable::parse(thirty + "0,z", ',');
+    EXPECT_EQ(table.field(0, 29), "300");
+    EXPECT_EQ(table.recordsCut(), 1u);
+}
+
 TEST(CsvReader, OtherSeparators)
 {
     EXPECT_EQ(read("Smith, John;12\r\n", ';'), (Rows{{"Smith, John", "12"}}));

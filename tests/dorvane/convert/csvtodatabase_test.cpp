@@ -2,6 +2,7 @@
 // lists, unique numbers, texts, and what is left on disk.
 #include "dorvane/convert/csvtodatabase.h"
 #include "dorvane/convert/databasetocsv.h"
+#include "dorvane/convert/messages.h"
 #include "dorvane/convert/outputstring.h"
 #include "dorvane/pdb/databasebuilder.h"
 
@@ -364,6 +365,29 @@ TEST_F(CsvToDatabase, Utf8TextIsConvertedAndReplacementsCounted)
     EXPECT_EQ(mResult.replacedCharacters, 0u);
     EXPECT_EQ(texts(raw, 0), std::vector<std::string>{"Ren\xC3\xA9"
                                                       "e"});
+}
+
+TEST_F(CsvToDatabase, LinesWithTextAfterTheThirtiethFieldAreCountedAndConverted)
+{
+    std::string names = "F1";
+    std::string line = "v1";
+    for (int i = 2; i <= 32; ++i) {
+        names += ",F" + std::to_string(i);
+        line += ",v" + std::to_string(i);
+    }
+    const pdb::Database db = convert(names + "\r\n" + line + "\r\nshort\r\n" + line + "\r\n");
+    ASSERT_TRUE(mResult.ok);
+    EXPECT_EQ(mResult.records, 3u);
+    EXPECT_EQ(mResult.linesCut, 3u) << "the name line counts too";
+    EXPECT_EQ(texts(db, 0).size(), 30u);
+    EXPECT_EQ(texts(db, 0).back(), "v30");
+    EXPECT_EQ(convert::messages::linesCut(1),
+              "1 line had text after its 30th field, which was left out");
+    EXPECT_EQ(convert::messages::linesCut(3),
+              "3 lines had text after their 30th field, which was left out");
+
+    convert("a,b\r\nc,d\r\n");
+    EXPECT_EQ(mResult.linesCut, 0u);
 }
 
 TEST_F(CsvToDatabase, RoundTripThroughCsv)

@@ -18,7 +18,6 @@
 // std
 #include <deque>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace testsupport {
@@ -28,12 +27,18 @@ class ScriptedDialogs : public dorvane::FormDialogs
 public:
     ScriptedDialogs &password(const QString &text)
     {
-        mPasswords.push_back(text);
+        mPasswords.push_back({dorvane::PasswordReply::Closed::Ok, text});
         return *this;
     }
     ScriptedDialogs &cancelPassword()
     {
-        mPasswords.push_back(std::nullopt);
+        mPasswords.push_back({dorvane::PasswordReply::Closed::Cancel, {}});
+        return *this;
+    }
+    // Escape or the window's close button.
+    ScriptedDialogs &closePassword()
+    {
+        mPasswords.push_back({dorvane::PasswordReply::Closed::Other, {}});
         return *this;
     }
     ScriptedDialogs &pick(dorvane::PickerResult result)
@@ -42,11 +47,11 @@ public:
         return *this;
     }
 
-    std::optional<QString> askPassword() override
+    dorvane::PasswordReply askPassword() override
     {
         ++passwordDialogs;
         if (mPasswords.empty())
-            return std::nullopt;
+            return {};
         const auto answer = mPasswords.front();
         mPasswords.pop_front();
         return answer;
@@ -65,7 +70,7 @@ public:
     int pickerDialogs = 0;
 
 private:
-    std::deque<std::optional<QString>> mPasswords;
+    std::deque<dorvane::PasswordReply> mPasswords;
     std::deque<dorvane::PickerResult> mPicks;
 };
 

@@ -7,6 +7,8 @@
 
 // Qt
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -89,6 +91,41 @@ TEST_F(Window, TabsCaptionsAndNamesForScreenReaders)
     EXPECT_EQ(w().PDBUsers->currentText(), QStringLiteral("Anna Smith"));
 }
 
+TEST_F(Window, ListsAreAnnouncedByTheirLabelAndStatusTextsByThemselves)
+{
+    // A drop-down list's name is its label, its current entry its value.
+    auto accessible = [](QWidget *widget, QAccessible::Text text) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+        return iface != nullptr ? iface->text(text) : QString();
+    };
+    EXPECT_EQ(accessible(w().PDBUsers, QAccessible::Name),
+              QStringLiteral("Automatically Install To User:"));
+    EXPECT_EQ(accessible(w().PDBUsers, QAccessible::Value), QStringLiteral("Anna Smith"));
+    EXPECT_EQ(accessible(w().DateFormat, QAccessible::Name), QStringLiteral("Date Format"));
+    EXPECT_EQ(accessible(w().DateFormat, QAccessible::Value),
+              QStringLiteral("MM/DD/YY   (eg, 12/25/97)"));
+    EXPECT_EQ(accessible(w().BrowsePDB2, QAccessible::Name), QStringLiteral("Browse"));
+    EXPECT_EQ(accessible(w().BrowsePDB2, QAccessible::Description),
+              QStringLiteral("Search for the Output file (.PDB)"));
+
+    // The outcome of a command is read out, not a fixed "Status".
+    f.form().ShowStatus(QStringLiteral("Conversion Successful!"));
+    EXPECT_EQ(accessible(w().StatusBar, QAccessible::Name),
+              QStringLiteral("Conversion Successful!"));
+}
+
+TEST_F(Window, KeepsItsSizeAndGrowsWithTheScreensDotsPerInch)
+{
+    EXPECT_EQ(MainWindow::pageArea(96, 96), QSize(601, 432));
+    EXPECT_EQ(MainWindow::pageArea(144, 120), QSize(902, 540));
+    w().fitToScreen(144, 120);
+    QApplication::processEvents();
+    EXPECT_EQ(w().Pages->size(), QSize(902, 540));
+    w().fitToScreen(96, 96);
+    QApplication::processEvents();
+    EXPECT_EQ(w().Pages->size(), QSize(601, 432));
+}
+
 TEST_F(Window, TypingAndClickingReachTheForm)
 {
     w().Pages->setCurrentIndex(0);
@@ -153,13 +190,17 @@ TEST_F(Window, ClosingWritesTheSettingsFile)
     EXPECT_TRUE(testsupport::readAll(f.settingsPath()).contains("VIEW PDB=/v.pdb\r\n"));
 }
 
-TEST(PasswordForm, EmptyEachTimeAndCancelLeavesNothing)
+TEST(PasswordForm, EmptyEachTimeAndHowItClosedIsKept)
 {
+    // OK gives the text; the Cancel button is "not entered"; Escape and the window's close
+    // button are neither, they refuse.
+    using Closed = dorvane::PasswordReply::Closed;
+    enum class Way { Ok, CancelButton, Escape, CloseButton };
     testsupport::ScriptedPrompter prompter;
     dorvane::ui::WindowDialogs dialogs(prompter);
     int shown = 0;
-    auto answer = [&](bool ok) {
-        QTimer::singleShot(0, [&, ok] {
+    auto answer = [&](Way way) {
+        QTimer::singleShot(0, [&, way] {
             auto *form =
                 qobject_cast<dorvane::ui::TPasswordForm *>(QApplication::activeModalWidget());
             ASSERT_NE(form, nullptr);
@@ -170,16 +211,36 @@ TEST(PasswordForm, EmptyEachTimeAndCancelLeavesNothing)
             QTest::keyClicks(form->Edit1, QStringLiteral("Secret password of 25 ch"));
             EXPECT_EQ(form->Edit1->text().size(), 19);
             EXPECT_EQ(form->Edit1->displayText(), QString(19, QLatin1Char('*')));
-            QTest::mouseClick(ok ? form->OKPasswordButton : form->CancelPasswordButton,
-                              Qt::LeftButton);
+            switch (way) {
+            case Way::Ok:
+                QTest::mouseClick(form->OKPasswordButton, Qt::LeftButton);
+                break;
+            case Way::CancelButton:
+                QTest::mouseClick(form->CancelPasswordButton, Qt::LeftButton);
+                break;
+            case Way::Escape:
+                QTest::keyClick(form->Edit1, Qt::Key_Escape);
+                break;
+            case Way::CloseButton:
+                form->close();
+                break;
+            }
         });
     };
-    answer(true);
-    EXPECT_EQ(dialogs.askPassword(), QStringLiteral("Secret password of "));
-    answer(false);
-    EXPECT_EQ(dialogs.askPassword(), std::nullopt);
-    EXPECT_TRUE(dialogs.passwordForm()->password().isEmpty());
-    EXPECT_EQ(shown, 2);
+    answer(Way::Ok);
+    dorvane::PasswordReply reply = dialogs.askPassword();
+    EXPECT_EQ(reply.closed, Closed::Ok);
+    EXPECT_EQ(reply.text, QStringLiteral("Secret password of "));
+    for (const auto &[way, closed] :
+         {std::pair{Way::CancelButton, Closed::Cancel}, std::pair{Way::Escape, Closed::Other},
+          std::pair{Way::CloseButton, Closed::Other}}) {
+        answer(way);
+        reply = dialogs.askPassword();
+        EXPECT_EQ(reply.closed, closed);
+        EXPECT_TRUE(reply.text.isEmpty());
+        EXPECT_TRUE(dialogs.passwordForm()->password().isEmpty());
+    }
+    EXPECT_EQ(shown, 4);
 }
 
 } // namespace

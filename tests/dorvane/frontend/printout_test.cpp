@@ -156,6 +156,9 @@ TEST_F(Printout, CancelledOrRefused)
     f.dialogs.cancelPassword();
     EXPECT_FALSE(form().PrintDatabaseButtonClick());
     EXPECT_EQ(form().statusText(), QStringLiteral("Print Cancelled: Password not Entered"));
+    f.dialogs.closePassword();
+    EXPECT_FALSE(form().PrintDatabaseButtonClick());
+    EXPECT_EQ(form().statusText(), QStringLiteral("Print Cancelled: Not allowed by Database"));
 
     b.descriptor().setAccessSlot(0, 2);
     ASSERT_TRUE(b.write(fsPath(db)).ok());

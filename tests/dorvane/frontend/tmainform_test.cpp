@@ -412,6 +412,28 @@ TEST_F(ToPdb, UtfEightCharactersOutsideTheCodePageAreCounted)
                              "\"?\")"));
 }
 
+TEST_F(ToPdb, LinesWithTextAfterTheThirtiethFieldAreToldAndTheConversionSucceeds)
+{
+    QByteArray line = "1";
+    for (int i = 2; i <= 31; ++i)
+        line += "," + QByteArray::number(i);
+    form().setText(Field::CSVFileName2,
+                   f.writeFile(QStringLiteral("wide.csv"), "Names\n" + line + "\nshort\n"));
+    form().AutoInstallCheckClick(false);
+    EXPECT_TRUE(form().ToPDBButtonClick());
+    EXPECT_EQ(f.statuses.last(),
+              QStringLiteral("Conversion Successful! (1 line had text after its 30th field, which "
+                             "was left out)"));
+
+    form().setText(Field::CSVFileName2,
+                   f.writeFile(QStringLiteral("wide.csv"), line + "\n" + line + ",\n"));
+    form().OverwriteWithoutAsking = true;
+    EXPECT_TRUE(form().ToPDBButtonClick());
+    EXPECT_EQ(f.statuses.last(),
+              QStringLiteral("Conversion Successful! (2 lines had text after their 30th field, "
+                             "which was left out)"));
+}
+
 // ---- picker buttons
 
 TEST(MainFormPicker, OutcomesOfThePicker)

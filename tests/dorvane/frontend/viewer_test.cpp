@@ -177,6 +177,11 @@ TEST_F(Viewer, PasswordAndAccess)
     EXPECT_EQ(f.prompter.messageTexts().size(), 2);
     EXPECT_EQ(form().statusText(), QStringLiteral("Password Not Entered!"));
 
+    // Escape or the window's close button refuses.
+    f.dialogs.closePassword();
+    EXPECT_FALSE(form().ViewPDBButtonClick());
+    EXPECT_EQ(form().statusText(), QStringLiteral("View not Allowed for this Database!"));
+
     b.descriptor().setAccessSlot(0, 3);
     write(b, QStringLiteral("Locked.pdb"));
     f.prompter.clear();

@@ -141,6 +141,32 @@ TEST(Descriptor, DisplayOrderIsCheckedAfterReading)
     EXPECT_EQ(MasterRecord::read(encoded(m)).displayOrder, identity);
 }
 
+TEST(Descriptor, DisplayOrderEntriesAreSignedBytes)
+{
+    // 0 missing, 1 and 2 swapped: an entry of 30 to 127 stands for slot 0 and the order is
+    // kept, while a byte of 128 to 255 is an entry below 0 and resets the whole order.
+    MasterRecord m;
+    std::iota(m.displayOrder.begin(), m.displayOrder.end(), 0);
+    m.displayOrder[1] = 2;
+    m.displayOrder[2] = 1;
+    std::array<std::uint8_t, 30> identity{};
+    std::iota(identity.begin(), identity.end(), 0);
+    for (int entry = 30; entry <= 255; ++entry) {
+        m.displayOrder[0] = static_cast<std::uint8_t>(entry);
+        const MasterRecord read = MasterRecord::read(encoded(m));
+        if (entry < 128) {
+            EXPECT_EQ(read.displayOrder[0], 0) << entry;
+            EXPECT_EQ(read.displayOrder[1], 2) << entry;
+        } else {
+            EXPECT_EQ(read.displayOrder, identity) << entry;
+        }
+    }
+    // a negative entry anywhere, even the last one
+    std::iota(m.displayOrder.rbegin(), m.displayOrder.rend(), 0);
+    m.displayOrder[29] = 0x80;
+    EXPECT_EQ(MasterRecord::read(encoded(m)).displayOrder, identity);
+}
+
 TEST(Descriptor, OlderDescriptorIsUpgraded)
 {
     MasterRecord m;

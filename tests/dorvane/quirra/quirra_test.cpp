@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 // std
+#include <numeric>
 #include <sstream>
 
 using testsupport::readFile;
@@ -110,6 +111,37 @@ TEST_F(Quirra, ExistingLayoutAndDates)
     ASSERT_EQ(run({"tocsv", path("out.pdb"), path("back.csv"), "--date-format", "0"}), 0);
     EXPECT_EQ(readFile(path("back.csv")),
               "Item,Due,Size\r\nBolt,12/25/1997,Large\r\nNut,NO DATE,Huge\r\n");
+}
+
+TEST_F(Quirra, ExistingLayoutWithANegativeDisplayOrderEntryIsShownInSlotOrder)
+{
+    // The order 255, 2, 1, 3, ... holds an entry below 0: the new database shows its fields
+    // in the order 0 to 29, not 0, 2, 1.
+    pdb::DatabaseBuilder layout("Layout");
+    layout.setField(0, pdb::FieldType::Text, "A");
+    layout.setField(1, pdb::FieldType::Text, "B");
+    layout.setField(2, pdb::FieldType::Text, "C");
+    auto &order = layout.descriptor().displayOrder;
+    std::iota(order.begin(), order.end(), 0);
+    order[0] = 255;
+    order[1] = 2;
+    order[2] = 1;
+    ASSERT_TRUE(layout.write(path("layout.pdb")).ok());
+    writeFile(path("in.csv"), "A,B,C\r\nx,y,z\r\n");
+    ASSERT_EQ(run({"topdb", path("in.csv"), path("out.pdb"), "--existing", path("layout.pdb")}), 0)
+        << mErr;
+    ASSERT_EQ(run({"tocsv", path("out.pdb"), path("back.csv")}), 0) << mErr;
+    EXPECT_EQ(readFile(path("back.csv")), "A,B,C\r\nx,y,z\r\n");
+}
+
+TEST_F(Quirra, TextAfterTheThirtiethFieldIsToldAndTheConversionSucceeds)
+{
+    std::string line = "1";
+    for (int i = 2; i <= 31; ++i)
+        line += "," + std::to_string(i);
+    writeFile(path("wide.csv"), line + "\r\n" + line + "\r\n");
+    EXPECT_EQ(run({"topdb", path("wide.csv"), path("wide.pdb")}), 0);
+    EXPECT_EQ(mErr, "quirra: 2 lines had text after their 30th field, which was left out\n");
 }
 
 TEST_F(Quirra, FailuresGoToStandardError)

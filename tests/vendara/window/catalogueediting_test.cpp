@@ -353,4 +353,34 @@ TEST_F(CatalogueEditingTest, FindThroughTheLocateProductPrompt)
     EXPECT_EQ(window.currentRow(), 3);
 }
 
+TEST_F(CatalogueEditingTest, FindWithoutMatchShowsTheGridAtItsFirstRowAndColumn)
+{
+    frmMain &window = open();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    run("Edit");
+    QTableView *grid = window.productGrid();
+    grid->setCurrentIndex(grid->model()->index(1, 1));
+    grid->setFocus();
+    whenPromptOpens([](FrmPrompt &prompt) {
+        QTest::keyClicks(prompt.textBox(), QStringLiteral("zz"));
+        QTest::keyClick(prompt.textBox(), Qt::Key_Return);
+    });
+    run("Find");
+    EXPECT_EQ(mPrompter.messageTexts(), QStringList(QStringLiteral("No matches found.")));
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, 0));
+
+    // A match keeps the grid shown too, and with it the keyboard focus.
+    grid->setFocus();
+    whenPromptOpens([](FrmPrompt &prompt) {
+        prompt.textBox()->clear();
+        QTest::keyClicks(prompt.textBox(), QStringLiteral("bracket"));
+        QTest::keyClick(prompt.textBox(), Qt::Key_Return);
+    });
+    run("Find");
+    EXPECT_EQ(window.currentRow(), 2);
+    EXPECT_TRUE(grid->isVisible());
+}
+
 } // namespace

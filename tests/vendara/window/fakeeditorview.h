@@ -85,6 +85,12 @@ public:
         changeRow(row);
     }
     void focusGrid() override {}
+    void setGridVisible(bool visible) override
+    {
+        gridVisible = visible;
+        gridEvents.append(visible ? QStringLiteral("shown") : QStringLiteral("hidden"));
+    }
+    void selectFirstColumn() override { gridEvents.append(QStringLiteral("first column")); }
     QString askSearchText(const QString &message, const QString &text) override
     {
         searchPrompts.append(message);
@@ -101,6 +107,9 @@ public:
     vendara::ProductDetails boxes;
     vendara::ShownDetails shown;
     int current = 0;
+    bool gridVisible = true;
+    // What happened to the grid, in order: "hidden", "shown", "first column", "row N".
+    QStringList gridEvents;
     int cellEditsFinished = 0;
     int scheduleEditsFinished = 0;
     std::deque<QString> searchAnswers;
@@ -115,6 +124,7 @@ private:
         if (mEditor != nullptr)
             mEditor->rowChanging(previous, row);
         current = row;
+        gridEvents.append(QStringLiteral("row %1").arg(row));
         showCurrentDetails();
     }
     // As a grid's selection: the row above becomes current, else the row below.

@@ -31,6 +31,21 @@ const QByteArray kCatalogue =
     + record({"B-2", "Bracket", "3.75", "", "", "5", "3.50", "20", "3.25"})
     + record({"C-3", "Clamp ABC", "8"}) + record({"D-4", "Drill", "99"});
 
+// Notes each message box among the grid's events, to tell what the grid showed meanwhile.
+class GridWatchingPrompter : public testsupport::ScriptedPrompter
+{
+public:
+    using ScriptedPrompter::message;
+    prompt::Answer message(const prompt::Message &message) override
+    {
+        if (events != nullptr)
+            events->append(QStringLiteral("message"));
+        return ScriptedPrompter::message(message);
+    }
+
+    QStringList *events = nullptr;
+};
+
 class ProductEditorTest : public ::testing::Test
 {
 protected:
@@ -60,13 +75,13 @@ protected:
     QTemporaryDir mDir;
     QString mPath;
     Table mTable;
-    testsupport::ScriptedPrompter mPrompter;
+    GridWatchingPrompter mPrompter;
     Products mProducts{mTable, &mPrompter};
     PriceScheduleTable mSchedule;
     testsupport::FakeEditorView mView{mTable, mSchedule};
     ProductHistory mHistory{mProducts};
     ProductEditor mEditor{mProducts, mSchedule, mView, mPrompter, mHistory};
-    const bool mAttached = (mView.attach(mEditor), true);
+    const bool mAttached = (mView.attach(mEditor), mPrompter.events = &mView.gridEvents, true);
 };
 
 TEST_F(ProductEditorTest, EditButtonUnlocksAndCommitsAsTypedWithSortedPricePoints)
@@ -417,6 +432,32 @@ TEST_F(ProductEditorTest, FindWithoutMatchesAndWithoutText)
     mView.searchAnswers = {"a"};
     mEditor.find();
     EXPECT_EQ(mPrompter.messageTexts().last(), QStringLiteral("No matches found."));
+}
+
+TEST_F(ProductEditorTest, FindHidesTheGridWhileSearching)
+{
+    // A match: the grid comes back at the matching row.
+    mView.searchAnswers = {"drill", "zz", "drill", "drill"};
+    mView.setCurrentRow(2);
+    mView.gridEvents.clear();
+    mEditor.find();
+    EXPECT_EQ(mView.gridEvents, QStringList({"hidden", "row 4", "shown"}));
+    EXPECT_TRUE(mView.gridVisible);
+
+    // No match: first column, the grid shown, first row, and only then the message.
+    mView.gridEvents.clear();
+    mEditor.find();
+    EXPECT_EQ(mView.gridEvents,
+              QStringList({"hidden", "first column", "shown", "row 1", "message"}));
+
+    // Continuing past the last match, Yes: the second pass runs with the grid shown.
+    mEditor.find();
+    mPrompter.answer(Answer::Yes);
+    mView.gridEvents.clear();
+    mEditor.find();
+    EXPECT_EQ(mView.gridEvents, QStringList({"hidden", "first column", "shown", "row 1", "message",
+                                             "row 4", "shown"}));
+    EXPECT_TRUE(mView.gridVisible);
 }
 
 TEST_F(ProductEditorTest, FindMovesCommitTheRowLeftWhileEditing)

@@ -305,6 +305,50 @@ TEST_F(QuoteFeatureTest, DiscountDialogsApplyTheChosenRateWithoutBlocking)
     EXPECT_EQ(cell(2, 2), QStringLiteral("$7.20"));
 }
 
+TEST_F(QuoteFeatureTest, TheDiscountCanBeTypedAndAnyOtherTextIsTheListPrice)
+{
+    mWindow->show();
+    addProduct(1);
+    addProduct(3);
+    auto typeInto = [](FrmDiscount *dialog, const QString &text) {
+        QLineEdit *edit = dialog->cmboDisc()->lineEdit();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    };
+
+    // A typed entry is that entry's rate; Enter is OK.
+    trigger("mnudiscountAll");
+    FrmDiscount *all = mFeature->discountAllDialog();
+    typeInto(all, QStringLiteral("20%"));
+    QTest::keyClick(all->cmboDisc()->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(all->isVisible());
+    EXPECT_EQ(cell(1, 2), QStringLiteral("$8.00"));
+    EXPECT_EQ(cell(2, 2), QStringLiteral("$6.40"));
+
+    // "1" is not completed to "1%": it is no entry, the rate 0.
+    trigger("mnuDiscprod");
+    FrmDiscount *one = mFeature->discountProductDialog();
+    grid()->setCurrentIndex(mFeature->model()->index(1, 0));
+    typeInto(one, QStringLiteral("1"));
+    EXPECT_EQ(one->cmboDisc()->currentText(), QStringLiteral("1"));
+    QTest::mouseClick(one->command1(), Qt::LeftButton);
+    EXPECT_EQ(cell(1, 2), QStringLiteral("$8.00"));
+    EXPECT_EQ(cell(2, 2), QStringLiteral("$8.00"));
+
+    // "List Price" brings every line back; typed texts never join the list.
+    trigger("mnudiscountAll");
+    all = mFeature->discountAllDialog();
+    typeInto(all, QStringLiteral("List Price"));
+    QTest::mouseClick(all->command1(), Qt::LeftButton);
+    EXPECT_EQ(cell(1, 2), QStringLiteral("$10.00"));
+    EXPECT_EQ(boxes(), QStringLiteral("$18.00 / $0.00 / 0.00%"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    trigger("mnudiscountAll");
+    EXPECT_EQ(mFeature->discountAllDialog()->cmboDisc()->count(), 13);
+    EXPECT_EQ(mFeature->discountAllDialog()->cmboDisc()->currentText(), QStringLiteral("1%"));
+}
+
 TEST_F(QuoteFeatureTest, CopyPutsTheDocumentOnTheClipboardInEveryForm)
 {
     addProduct(1);
@@ -391,6 +435,32 @@ TEST_F(QuoteFeatureTest, QuoteNoteEditsTheNoteFilesAndTheIncludesSetting)
     EXPECT_EQ(readBytes(file(QStringLiteral("QuoteNote.txt"))),
               QByteArray("Prices in \x80.\r\nThanks"));
     EXPECT_TRUE(mPrompter.prompts().isEmpty());
+}
+
+TEST_F(QuoteFeatureTest, QuoteNoteAndDocumentReadNoIncludesTheSameWay)
+{
+    // What the check box shows is what the copied document does, for values typed by hand
+    // into the settings file too.
+    mWindow->show();
+    writeNotes("Quote", "Thanks");
+    addProduct(1);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    for (const auto &[value, hidden] :
+         {std::pair{"1", true}, std::pair{" 1 ", true}, std::pair{"1\t", true},
+          std::pair{"0", false}, std::pair{"", false}, std::pair{"01", false},
+          std::pair{"1.0", false}, std::pair{"yes", false}}) {
+        mContext->settings().setValue(QStringLiteral("Settings"), QStringLiteral("NoIncludes"),
+                                      QLatin1String(value));
+        trigger("mnuQuoteNote");
+        FrmQuoteNote *note = mFeature->quoteNoteDialog();
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->chkincludes()->isChecked(), hidden) << '"' << value << '"';
+        QTest::mouseClick(note->cmdNextTip(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        trigger("mnuquotecopy");
+        EXPECT_EQ(clipboard->text().contains(QLatin1String("Box of 50")), !hidden)
+            << '"' << value << '"';
+    }
 }
 
 TEST_F(QuoteFeatureTest, QuoteNoteReportsAFailedSaveAndStaysOpen)
