@@ -43,13 +43,14 @@ int main(int argc, char **argv)
     auto showMain = [&] {
         if (!window)
             return;
-        // Past the password: products a session that did not close normally left behind
-        // are offered back, and from now on every change is kept in the recovery file.
+        window->show();
+        // Past the password, over the window: products a session that did not close
+        // normally left behind are offered back, and from now on every change is kept in the
+        // recovery file.
         if (context.recovery().offer()) {
             window->setCurrentRow(1);
             window->showCurrentDetails();
         }
-        window->show();
         context.recovery().watch();
     };
     vendara::FrmSplash1 splash(loadMain, showMain);

@@ -1,5 +1,6 @@
 #include "cataloguerecovery.h"
 
+#include "numberforms.h"
 #include "productcolumns.h"
 #include "products.h"
 #include "storetexts.h"
@@ -65,7 +66,7 @@ bool CatalogueRecovery::offer()
 
     const prompt::Answer answer = mPrompter->message(
         texts::restoreRecovery(read.count + read.further,
-                               QLocale().toString(written, QLocale::ShortFormat)),
+                               NumberForms::locale().toString(written, QLocale::ShortFormat)),
         texts::programTitle(), prompt::Buttons::YesNo, prompt::Icon::Question);
     if (answer == prompt::Answer::Yes) {
         mProducts.restore(mPath);

@@ -208,7 +208,7 @@ TEST_F(RecoveryTest, AFailedWriteOfTheRecoveryFileIsToldOnce)
 TEST_F(RecoveryTest, TheFirstSaveKeepsTheCatalogueAsItWasLoaded)
 {
     // A file that loads as garbage can be got back after the save that replaced it.
-    const QByteArray garbage("\x01\x02garbage\x7F\r\nno separators here\r\n", 40);
+    const QByteArray garbage("\x01\x02garbage\x7F\r\nno separators here\r\n");
     writeBytes(catalogue(), garbage);
     Products &products = start().products();
     ASSERT_TRUE(products.save(catalogue()));
