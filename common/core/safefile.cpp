@@ -24,6 +24,24 @@ mode_t currentUmask()
 // As many links as the system follows in one path before it gives up.
 constexpr int kMaxLinks = 40;
 
+SafeFile::FaultHook &faultHook()
+{
+    static SafeFile::FaultHook hook;
+    return hook;
+}
+
+// A file that exists and that this user may not write, or that has no write permission for
+// anybody (which the superuser would otherwise ignore): replacing it would undo the lock.
+bool isReadOnly(const std::filesystem::path &file)
+{
+    struct stat status
+    {
+    };
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return (status.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 Status followLinks(const std::filesystem::path &path, std::filesystem::path &destination)
@@ -49,6 +67,17 @@ Status followLinks(const std::filesystem::path &path, std::filesystem::path &des
     }
 }
 
+void SafeFile::setFaultHook(FaultHook hook)
+{
+    faultHook() = std::move(hook);
+}
+
+int SafeFile::injectedFault(Step step) const
+{
+    const FaultHook &hook = faultHook();
+    return hook ? hook(step, mTarget) : 0;
+}
+
 SafeFile::SafeFile(std::filesystem::path target, Sync sync)
     : mTarget(std::move(target))
     , mSync(sync)
@@ -59,11 +88,13 @@ SafeFile::~SafeFile()
     discard();
 }
 
-void SafeFile::fail(const std::string &what, int error)
+void SafeFile::fail(Step step, const std::string &what, int error)
 {
     if (mFailed)
         return;
     mFailed = true;
+    mFailedStep = step;
+    mErrno = error;
     mError = what + " " + mTarget.string() + ": " + std::strerror(error);
 }
 
@@ -72,6 +103,7 @@ Status SafeFile::open()
     discard();
     mFailed = false;
     mError.clear();
+    mErrno = 0;
     if (Status followed = followLinks(mTarget, mDestination); !followed) {
         mFailed = true;
         mError = followed.message();
@@ -80,20 +112,29 @@ Status SafeFile::open()
     std::filesystem::path folder = mDestination.parent_path();
     if (folder.empty())
         folder = ".";
+    if (isReadOnly(mDestination)) {
+        fail(Step::Open, "Cannot write", EACCES);
+        return Status::failure(mError);
+    }
+    if (const int injected = injectedFault(Step::Open)) {
+        fail(Step::Open, "Cannot write", injected);
+        return Status::failure(mError);
+    }
     std::string pattern = (folder / ("." + mDestination.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        fail("Cannot write", errno);
+        fail(Step::Open, "Cannot write", errno);
         return Status::failure(mError);
     }
     mTemp = name.data();
     struct stat existing
     {
     };
-    const mode_t mode = ::stat(mDestination.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                                     : (0666 & ~currentUmask());
+    const mode_t mode = ::stat(mDestination.c_str(), &existing) == 0
+                            ? (existing.st_mode & 07777)
+                            : (mode_t(mNewFileMode) & 0777 & ~currentUmask());
     ::fchmod(fd, mode);
     mFile = ::fdopen(fd, "wb");
     if (mFile == nullptr) {
@@ -101,7 +142,7 @@ Status SafeFile::open()
         ::close(fd);
         ::unlink(mTemp.c_str());
         mTemp.clear();
-        fail("Cannot write", error);
+        fail(Step::Open, "Cannot write", error);
         return Status::failure(mError);
     }
     return Status::success();
@@ -116,8 +157,12 @@ void SafeFile::write(const void *data, std::size_t size)
 {
     if (mFailed || mFile == nullptr || size == 0)
         return;
+    if (const int injected = injectedFault(Step::Write)) {
+        fail(Step::Write, "Cannot write", injected);
+        return;
+    }
     if (std::fwrite(data, 1, size, mFile) != size)
-        fail("Cannot write", errno);
+        fail(Step::Write, "Cannot write", errno);
 }
 
 Status SafeFile::commit()
@@ -125,16 +170,22 @@ Status SafeFile::commit()
     if (mFile == nullptr && !mFailed)
         return Status::failure("Cannot write " + mTarget.string() + ": the file was not opened");
     if (mFile != nullptr) {
+        if (const int injected = mFailed ? 0 : injectedFault(Step::Flush))
+            fail(Step::Flush, "Cannot write", injected);
         if (std::fflush(mFile) != 0)
-            fail("Cannot write", errno);
+            fail(Step::Flush, "Cannot write", errno);
         if (!mFailed && mSync == Sync::Yes && ::fsync(::fileno(mFile)) != 0)
-            fail("Cannot write", errno);
+            fail(Step::Flush, "Cannot write", errno);
         if (std::fclose(mFile) != 0)
-            fail("Cannot write", errno);
+            fail(Step::Flush, "Cannot write", errno);
         mFile = nullptr;
     }
-    if (!mFailed && ::rename(mTemp.c_str(), mDestination.c_str()) != 0)
-        fail("Cannot replace", errno);
+    if (!mFailed) {
+        if (const int injected = injectedFault(Step::Rename))
+            fail(Step::Rename, "Cannot replace", injected);
+        else if (::rename(mTemp.c_str(), mDestination.c_str()) != 0)
+            fail(Step::Rename, "Cannot replace", errno);
+    }
     if (mFailed) {
         discard();
         return Status::failure(mError);
@@ -155,9 +206,11 @@ void SafeFile::discard()
     }
 }
 
-Status replaceFile(const std::filesystem::path &target, std::string_view bytes, SafeFile::Sync sync)
+Status replaceFile(const std::filesystem::path &target, std::string_view bytes, SafeFile::Sync sync,
+                   unsigned newFileMode)
 {
     SafeFile file(target, sync);
+    file.setNewFileMode(newFileMode);
     if (auto opened = file.open(); !opened)
         return opened;
     file.write(bytes);

@@ -116,7 +116,12 @@ common::Status RegistryFile::load(const QString &path)
                                            .arg(path, file.errorString())
                                            .toStdString());
     }
-    const QByteArray bytes = file.readAll();
+    return fromBytes(file.readAll());
+}
+
+common::Status RegistryFile::fromBytes(const QByteArray &bytes)
+{
+    const QString &path = mPath;
     QString text;
     if (bytes.startsWith("\xFF\xFE")) {
         mEncoding = Encoding::Utf16Le;
@@ -324,7 +329,13 @@ common::Status RegistryFile::setLine(const QString &key, const QString &name, co
                 target = &section;
         }
         if (target != nullptr) {
-            mLines.insert(target->lastLine + 1, line);
+            // A value line that ends in a backslash continues on the next line; one at the end
+            // of a cut-off file would swallow the new line. A blank line ends it as the end of
+            // the file did.
+            int at = target->lastLine + 1;
+            if (mLines.at(target->lastLine).trimmed().endsWith(QLatin1Char('\\')))
+                mLines.insert(at++, QString());
+            mLines.insert(at, line);
         } else {
             // The key exists only as the parent of another key: give it a section of its own.
             qsizetype at = mLines.size();
@@ -337,11 +348,39 @@ common::Status RegistryFile::setLine(const QString &key, const QString &name, co
                 mLines.append(QString());
         }
     }
-    const common::Status written = write();
-    if (!written.ok())
+    // What is written must read back as set, as the next reader of the file sees it (a
+    // line break in the text, a character the file's encoding cannot hold); anything else is
+    // refused before the file is touched.
+    RegistryFile reread;
+    reread.mPath = mPath;
+    const std::optional<RegistryValue> readBack =
+        reread.fromBytes(serialize()).ok() ? reread.value(wanted, name) : std::nullopt;
+    const std::optional<RegistryValue> wantedValue = valueOfLine(line);
+    if (!readBack || !wantedValue || readBack->type != wantedValue->type
+        || readBack->text != wantedValue->text || readBack->number != wantedValue->number) {
         mLines = before;
+        parse();
+        return common::Status::failure(
+            QStringLiteral("The value %1 of the registry key %2 cannot be set in %3: the file "
+                           "would not read back as set.")
+                .arg(name, key, mPath)
+                .toStdString());
+    }
+    const common::Status written = write();
+    // The lines as a reader of the file sees them; the file keeps its encoding and line ends.
+    mLines = written.ok() ? reread.mLines : before;
     parse();
     return written;
+}
+
+std::optional<RegistryValue> RegistryFile::valueOfLine(const QString &line)
+{
+    RegistryFile single;
+    single.mLines = {kHeader5, QStringLiteral("[K]"), line};
+    single.parse();
+    if (single.mSections.empty() || single.mSections.front().values.empty())
+        return std::nullopt;
+    return single.mSections.front().values.front().value;
 }
 
 QByteArray RegistryFile::serialize() const
@@ -365,8 +404,10 @@ QByteArray RegistryFile::serialize() const
 common::Status RegistryFile::write()
 {
     const QByteArray bytes = serialize();
+    // The desktop software's settings are the user's own: a new file is not for others.
     return common::replaceFile(std::filesystem::path(QFile::encodeName(mPath).toStdString()),
-                               std::string_view(bytes.constData(), size_t(bytes.size())));
+                               std::string_view(bytes.constData(), size_t(bytes.size())),
+                               common::SafeFile::Sync::Yes, 0600);
 }
 
 } // namespace registry

@@ -58,7 +58,9 @@ public:
     [[nodiscard]] std::optional<quint32> dwordValue(const QString &key, const QString &name) const;
 
     // Sets a value of an existing key and rewrites the file (temporary file and rename). A
-    // key that does not exist is not created: the call fails, as opening it would.
+    // key that does not exist is not created: the call fails, as opening it would. So does a
+    // value that would not read back as set; the file is then left as it is. A file the
+    // program writes first is readable by its owner only.
     [[nodiscard]] common::Status setDword(const QString &key, const QString &name, quint32 number);
     [[nodiscard]] common::Status setString(const QString &key, const QString &name,
                                            const QString &text);
@@ -90,11 +92,15 @@ private:
         std::vector<ValueEntry> values;
     };
 
+    // Decodes and parses the file's bytes; fails without its header.
+    [[nodiscard]] common::Status fromBytes(const QByteArray &bytes);
     void parse();
     [[nodiscard]] const ValueEntry *findValue(const QString &key, const QString &name) const;
     [[nodiscard]] common::Status setLine(const QString &key, const QString &name,
                                          const QString &line);
     [[nodiscard]] common::Status write();
+    // The value a line of a section gives.
+    [[nodiscard]] static std::optional<RegistryValue> valueOfLine(const QString &line);
 
     QString mPath;
     QStringList mLines; // physical lines without their line ends

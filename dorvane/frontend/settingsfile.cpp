@@ -172,14 +172,13 @@ QByteArray SettingsFile::format(const SavedSettings &s)
     return bytes;
 }
 
-bool SettingsFile::write(const QString &path, const SavedSettings &settings)
+common::Status SettingsFile::write(const QString &path, const SavedSettings &settings)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray bytes = format(settings);
     return common::replaceFile(std::filesystem::path(QFile::encodeName(path).toStdString()),
                                std::string_view(bytes.constData(), size_t(bytes.size())),
-                               common::SafeFile::Sync::No)
-        .ok();
+                               common::SafeFile::Sync::No);
 }
 
 } // namespace dorvane

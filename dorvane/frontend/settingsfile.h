@@ -3,6 +3,8 @@
 // line's "=", ignoring letter case; section lines carry no meaning when reading.
 #pragma once
 
+#include "common/core/status.h"
+
 // Qt
 #include <QString>
 #include <QStringList>
@@ -71,9 +73,8 @@ public:
 
     // The file's text.
     [[nodiscard]] static QByteArray format(const SavedSettings &settings);
-    // Creates or replaces the file; false when it cannot be written (not a user-visible
-    // failure: the settings simply are not kept).
-    static bool write(const QString &path, const SavedSettings &settings);
+    // Creates or replaces the file, safely: a failure leaves the old file as it was.
+    static common::Status write(const QString &path, const SavedSettings &settings);
 
     // A yes/no value is false when it contains "FALSE" in any letter case, true otherwise.
     [[nodiscard]] static bool isTrue(const QString &value);

@@ -43,6 +43,14 @@ inline QString usersFileTruncated(const QString &path, int read, int declared)
         .arg(declared);
 }
 
+// Closing the window.
+inline QString settingsNotSaved(const QString &reason)
+{
+    return QStringLiteral("The settings of this window could not be saved; the next start "
+                          "shows them as they were before.\n\n%1")
+        .arg(reason);
+}
+
 // Convert to CSV.
 inline const QString kNeedInputPdb =
     QStringLiteral("You need to specify an input (.PDB) file to convert!");

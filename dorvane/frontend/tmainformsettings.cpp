@@ -154,7 +154,12 @@ SavedSettings TMainForm::savedSettings() const
 
 void TMainForm::WriteConfig()
 {
-    SettingsFile::write(mSettingsPath, savedSettings());
+    // The fields would come back as they were last time without a word: say so.
+    const common::Status written = SettingsFile::write(mSettingsPath, savedSettings());
+    if (!written.ok())
+        mPrompter.message(
+            texts::settingsNotSaved(QString::fromLocal8Bit(written.message().c_str())),
+            texts::kWindowTitle, prompt::Buttons::Ok, prompt::Icon::Exclamation);
 }
 
 } // namespace dorvane

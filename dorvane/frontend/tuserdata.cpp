@@ -99,6 +99,25 @@ bool usableFolderName(const QString &folder)
            && !folder.contains(QLatin1Char('/')) && !folder.contains(QChar(0));
 }
 
+// `name` inside `folder`, or empty text when the cleaned path is not a child of the folder.
+// Built by hand: QDir takes a name that starts with ":" for one of Qt's resources and gives it
+// back as it is, so ":evil" would have named a folder in the current folder.
+QString childPath(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty() || !usableFolderName(name))
+        return {};
+    QString base = folder;
+    if (base.startsWith(QLatin1Char(':')))
+        base.prepend(QStringLiteral("./"));
+    base = QDir::cleanPath(QDir::current().absoluteFilePath(base));
+    const QString prefix = base.endsWith(QLatin1Char('/')) ? base : base + QLatin1Char('/');
+    const QString child = QDir::cleanPath(prefix + name);
+    if (!child.startsWith(prefix) || child.size() == prefix.size()
+        || child.indexOf(QLatin1Char('/'), prefix.size()) >= 0)
+        return {};
+    return child;
+}
+
 } // namespace
 
 UsersFileContents parseUsersFile(QByteArrayView bytes)
@@ -159,7 +178,7 @@ TUserData::TUserData(prompt::Prompter &prompter, QString registryPath)
         return;
     mDesktopPath = *path;
 
-    const QString usersPath = QDir(mDesktopPath).filePath(QStringLiteral("users.dat"));
+    const QString usersPath = childPath(mDesktopPath, QStringLiteral("users.dat"));
     QFile file(usersPath);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     // Without even its count byte the file says nothing about the users.
@@ -204,16 +223,12 @@ QString TUserData::userFolderPath(int index) const
 {
     if (index < 0 || index >= GetUserCount() || mDesktopPath.isEmpty())
         return {};
-    const QString folder = mUsers[size_t(index)].folder;
-    if (!usableFolderName(folder))
-        return {};
-    return QDir(mDesktopPath).filePath(folder);
+    return childPath(mDesktopPath, mUsers[size_t(index)].folder);
 }
 
 QString TUserData::backupFolder(int index) const
 {
-    const QString folder = userFolderPath(index);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/backup");
+    return childPath(userFolderPath(index), QStringLiteral("backup"));
 }
 
 bool TUserData::InstallFile(int index, const QString &file)
@@ -226,9 +241,11 @@ bool TUserData::InstallFile(int index, const QString &file)
 
     // Like creating a folder on Windows: only the last level is made, and an existing
     // folder is fine.
-    const QString installFolder = userFolder + QStringLiteral("/Install");
+    const QString installFolder = childPath(userFolder, QStringLiteral("Install"));
+    const QString target = childPath(installFolder, QFileInfo(file).fileName());
+    if (target.isEmpty())
+        return false;
     QDir().mkdir(installFolder);
-    const QString target = QDir(installFolder).filePath(QFileInfo(file).fileName());
 
     QFile source(file);
     if (!source.open(QIODevice::ReadOnly))

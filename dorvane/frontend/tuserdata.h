@@ -60,9 +60,10 @@ public:
     [[nodiscard]] QString GetUserFolder(int index) const;
     [[nodiscard]] QStringList userNames() const;
 
-    // The user's own folder below the desktop path, or empty text when the index is outside
-    // the list or the folder name from the users file would leave the desktop folder ("/",
-    // "." or ".."): such a user is listed but nothing is read from or written to its folder.
+    // The user's own folder, a child of the desktop folder, or empty text when the index is
+    // outside the list or the folder name from the users file would not make one ("/", ".",
+    // ".."): such a user is listed but nothing is read from or written to its folder. A name
+    // starting with ":" is a folder like any other, not one of Qt's resources.
     [[nodiscard]] QString userFolderPath(int index) const;
     [[nodiscard]] QString backupFolder(int index) const; // empty text as above
 

@@ -1,10 +1,18 @@
 #include "common/registry/registryfile.h"
+#include "tests/support/writefault.h"
 
 // Qt
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+
+// POSIX
+#include <sys/stat.h>
+
+// std
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +180,81 @@ TEST_F(RegistryFileTest, EncodingAndLineEndsOfTheFileAreKept)
     ASSERT_TRUE(reg.load(lf).ok());
     ASSERT_TRUE(reg.setDword(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("x"), 2).ok());
     EXPECT_EQ(read(lf), QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=dword:00000002\n"));
+}
+
+TEST_F(RegistryFileTest, ASetValueReadsBackAsSetOrFails)
+{
+    // Cut off after a value line that goes on: the new line would have been swallowed as its
+    // continuation. A blank line ends the cut-off value as the end of the file did.
+    const QByteArray cut = "Windows Registry Editor Version 5.00\r\n\r\n"
+                           "[HKEY_CURRENT_USER\\Software\\Palm Computing\\Pilot Desktop\\HotSync "
+                           "Manager]\r\n"
+                           "\"Data\"=hex:01,02,\\";
+    const QString path = write(cut);
+    RegistryFile reg;
+    ASSERT_TRUE(reg.load(path).ok());
+    ASSERT_TRUE(reg.setDword(kHotSync, QStringLiteral("Install3"), 1).ok());
+    RegistryFile again;
+    ASSERT_TRUE(again.load(path).ok());
+    EXPECT_EQ(again.dwordValue(kHotSync, QStringLiteral("Install3")), 1u);
+    EXPECT_TRUE(read(path).endsWith("\"Data\"=hex:01,02,\\\r\n\r\n\"Install3\"=dword:00000001"));
+
+    // A value that the file cannot hold as given is refused, and the file stays as it was.
+    const QByteArray unchanged = read(path);
+    const common::Status refused =
+        reg.setString(kHotSync, QStringLiteral("Note"), QStringLiteral("two\nlines"));
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(),
+              QStringLiteral("The value Note of the registry key %1 cannot be set in %2: the file "
+                             "would not read back as set.")
+                  .arg(kHotSync, path)
+                  .toStdString());
+    EXPECT_EQ(read(path), unchanged);
+    EXPECT_FALSE(reg.value(kHotSync, QStringLiteral("Note")).has_value());
+}
+
+TEST_F(RegistryFileTest, AFailedWriteKeepsTheFileAndTheValues)
+{
+    using Step = common::SafeFile::Step;
+    const QString path = write(kSample);
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        RegistryFile reg;
+        ASSERT_TRUE(reg.load(path).ok());
+        testsupport::WriteFault fault(step, ENOSPC, "registry.reg");
+        const common::Status status = reg.setDword(kHotSync, QStringLiteral("Install3"), 1);
+        EXPECT_TRUE(fault.struck());
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.message().find(path.toStdString() + ": No space left on device"),
+                  std::string::npos);
+        EXPECT_EQ(read(path), kSample);
+        EXPECT_EQ(QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("registry.reg")));
+        // What is in memory is still what the file says.
+        EXPECT_FALSE(reg.dwordValue(kHotSync, QStringLiteral("Install3")).has_value());
+    }
+}
+
+TEST_F(RegistryFileTest, AFileWrittenFirstIsTheOwnersOnly)
+{
+    // The programs never make a registry file of their own (a value needs its key), but
+    // should one be written where none is (the file went away after it was read), it is the
+    // owner's only.
+    const QString path = write(kSample);
+    RegistryFile reg;
+    ASSERT_TRUE(reg.load(path).ok());
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(reg.setDword(kHotSync, QStringLiteral("Install3"), 1).ok());
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    // One that was there keeps its mode.
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                | QFile::ReadOther));
+    ASSERT_TRUE(reg.setDword(kHotSync, QStringLiteral("Install3"), 2).ok());
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
 }
 
 TEST(RegistryLocation, NamedFileOrTheConfigurationFolder)

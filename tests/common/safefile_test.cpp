@@ -1,10 +1,13 @@
 #include "common/core/safefile.h"
+#include "tests/support/writefault.h"
 
 // POSIX
 #include <sys/stat.h>
 #include <unistd.h>
 
 // std
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -128,6 +131,72 @@ TEST_F(SafeFileTest, SymbolicLinksStayAndTheFileTheyLeadToIsReplaced)
     EXPECT_NE(loop.message().find((mDir / "loop-a").string()), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(mDir / "loop-a"));
     EXPECT_TRUE(fs::is_symlink(mDir / "loop-b"));
+}
+
+TEST_F(SafeFileTest, AFailureAtAnyStepKeepsTheOldFileAndSaysWhy)
+{
+    using Step = common::SafeFile::Step;
+    const fs::path target = mDir / "data.dat";
+    struct Case
+    {
+        Step step;
+        int error;
+        int nth;
+        const char *verb;
+    };
+    // The third write of four, as a disk filling up part way through.
+    for (const Case c :
+         {Case{Step::Open, EACCES, 1, "Cannot write"}, Case{Step::Write, ENOSPC, 3, "Cannot write"},
+          Case{Step::Flush, EIO, 1, "Cannot write"},
+          Case{Step::Rename, EXDEV, 1, "Cannot replace"}}) {
+        ASSERT_TRUE(common::replaceFile(target, "old"));
+        testsupport::WriteFault fault(c.step, c.error, "data.dat", c.nth);
+        common::SafeFile file(target);
+        const common::Status opened = file.open();
+        for (int i = 0; i < 4; ++i)
+            file.write("new ");
+        const common::Status status = opened ? file.commit() : opened;
+        EXPECT_TRUE(fault.struck());
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.message(),
+                  std::string(c.verb) + " " + target.string() + ": " + std::strerror(c.error));
+        EXPECT_EQ(read(target), "old");
+        EXPECT_EQ(entries(), 1u) << "a temporary file was left behind";
+    }
+    // Other files are not touched by a fault meant for one.
+    testsupport::WriteFault fault(Step::Write, ENOSPC, "other.dat");
+    EXPECT_TRUE(common::replaceFile(target, "new"));
+    EXPECT_EQ(read(target), "new");
+}
+
+TEST_F(SafeFileTest, AReadOnlyFileIsNotReplacedEvenByTheSuperuser)
+{
+    const fs::path target = mDir / "data.dat";
+    ASSERT_TRUE(common::replaceFile(target, "old"));
+    ::chmod(target.c_str(), 0444);
+    const auto status = common::replaceFile(target, "new");
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.message(), "Cannot write " + target.string() + ": " + std::strerror(EACCES));
+    EXPECT_EQ(read(target), "old");
+    EXPECT_EQ(entries(), 1u);
+    // Writable again, it is replaced.
+    ::chmod(target.c_str(), 0644);
+    EXPECT_TRUE(common::replaceFile(target, "new"));
+}
+
+TEST_F(SafeFileTest, ANewFileGetsTheModeAskedForAndAnOldOneKeepsItsOwn)
+{
+    const fs::path secret = mDir / "secret.ini";
+    ASSERT_TRUE(common::replaceFile(secret, "a", common::SafeFile::Sync::No, 0600));
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(secret.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::chmod(secret.c_str(), 0640);
+    ASSERT_TRUE(common::replaceFile(secret, "b", common::SafeFile::Sync::No, 0600));
+    ASSERT_EQ(::stat(secret.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST_F(SafeFileTest, MissingFolderIsAFailure)

@@ -12,6 +12,7 @@
 
 // Qt
 #include <QAction>
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QTableView>
 
@@ -38,11 +39,13 @@ ExchangeCommands::ExchangeCommands(frmMain &window)
                 window.context().prompter(), mLauncher,
                 [&window] { return window.context().help(); })
 {
-    mHandheld.setBusyHandler([&window](bool busy) {
+    // The hourglass over every window of the program, text boxes included, while the file
+    // is written and the converter runs; the hand-off turns it on and off in pairs.
+    mHandheld.setBusyHandler([](bool busy) {
         if (busy)
-            window.setCursor(Qt::WaitCursor);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
         else
-            window.unsetCursor();
+            QApplication::restoreOverrideCursor();
     });
     setObjectName(QStringLiteral("ExchangeCommands"));
     using From = SpreadsheetQuestions::From;

@@ -11,15 +11,14 @@
 // Qt
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // libxlsxwriter
 #include <xlsxwriter.h>
 
 // std
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 namespace vendara {
 
@@ -147,17 +146,15 @@ bool ExportFile::isWorkbookName(const QString &path)
 
 common::Status ExportFile::writeWorkbook(const QString &path, const Table &products)
 {
-    // The library writes the file itself: it goes to a name beside the target first and
-    // replaces the target only when complete. A target that is a symbolic link stays one:
-    // the file it leads to is replaced.
-    std::filesystem::path destination;
-    if (common::Status followed =
-            common::followLinks(QFile::encodeName(path).toStdString(), destination);
-        !followed)
-        return followed;
-    const std::filesystem::path partialPath =
-        destination.parent_path() / ("." + destination.filename().string() + ".partial.xlsx");
-    const QString partial = QFile::decodeName(partialPath.c_str());
+    // The library writes a file of its own: it goes to a private temporary folder, and its
+    // bytes then replace the target safely, as every file the program writes does. A target
+    // that is a symbolic link stays one: the file it leads to is replaced.
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return common::Status::failure(QStringLiteral("Cannot make a temporary folder: %1")
+                                           .arg(scratch.errorString())
+                                           .toStdString());
+    const QString partial = scratch.filePath(QStringLiteral("export.xlsx"));
     auto fail = [](const std::string &why) {
         return common::Status::failure(why);
     };
@@ -222,18 +219,17 @@ common::Status ExportFile::writeWorkbook(const QString &path, const Table &produ
         if (error != LXW_NO_ERROR)
             return fail(lxw_strerror(error));
         const lxw_error closed = book.close();
-        if (closed != LXW_NO_ERROR) {
-            QFile::remove(partial);
+        if (closed != LXW_NO_ERROR)
             return fail(lxw_strerror(closed));
-        }
     }
-    std::error_code renamed;
-    std::filesystem::rename(partialPath, destination, renamed);
-    if (renamed) {
-        QFile::remove(partial);
-        return fail(renamed.message());
-    }
-    return common::Status::success();
+    QFile made(partial);
+    if (!made.open(QIODevice::ReadOnly))
+        return fail(made.errorString().toStdString());
+    const QByteArray bytes = made.readAll();
+    if (made.error() != QFileDevice::NoError)
+        return fail(made.errorString().toStdString());
+    return common::replaceFile(QFile::encodeName(path).toStdString(),
+                               std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 } // namespace vendara

@@ -4,6 +4,7 @@
 #include "exchangetexts.h"
 #include "handheldcsv.h"
 
+#include "common/core/safefile.h"
 #include "common/prompt/prompter.h"
 #include "common/qt/cp1252text.h"
 #include "vendara/store/helptopics.h"
@@ -15,6 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+// std
+#include <cerrno>
 
 namespace vendara {
 
@@ -24,19 +29,19 @@ const QString kTemplate = QStringLiteral("prodnocog.pjt");
 const QString kConverter = QStringLiteral("dorvane");
 
 // The error number of a file that cannot be created or written, in the numbering the user
-// sees elsewhere: 76 path not found, 70 permission denied, 61 disk full, 75 other access
-// errors, 57 a failed write.
-int errorNumber(const QFile &file, bool opening)
+// sees elsewhere: 76 path not found, 70 permission denied, 61 disk full, 75 other errors
+// while creating it, 57 a failed write.
+int errorNumber(const common::SafeFile &file)
 {
-    if (opening) {
-        const QFileInfo info(file.fileName());
-        if (!QFileInfo(info.absolutePath()).isDir())
+    const int error = file.error();
+    if (file.failedStep() == common::SafeFile::Step::Open) {
+        if (error == ENOENT || error == ENOTDIR)
             return 76;
-        if (file.error() == QFileDevice::PermissionsError)
+        if (error == EACCES || error == EPERM || error == EROFS)
             return 70;
         return 75;
     }
-    return file.error() == QFileDevice::ResourceError ? 61 : 57;
+    return error == ENOSPC || error == EDQUOT ? 61 : 57;
 }
 
 } // namespace
@@ -51,6 +56,8 @@ HandheldExport::HandheldExport(const Table &products, const ProgramFolder &folde
     , mHelp(std::move(help))
 {}
 
+HandheldExport::~HandheldExport() = default;
+
 void HandheldExport::setBusyHandler(std::function<void(bool)> busy)
 {
     mBusy = std::move(busy);
@@ -58,18 +65,55 @@ void HandheldExport::setBusyHandler(std::function<void(bool)> busy)
 
 void HandheldExport::busy(bool on)
 {
+    if (on == mBusyOn)
+        return;
+    mBusyOn = on;
     if (mBusy)
         mBusy(on);
 }
 
+prompt::Answer HandheldExport::tell(const QString &text, const QString &caption,
+                                    prompt::Buttons buttons, prompt::Icon icon)
+{
+    const bool wasBusy = mBusyOn;
+    busy(false);
+    const prompt::Answer answer = mPrompter.message(text, caption, buttons, icon);
+    busy(wasBusy);
+    return answer;
+}
+
+bool HandheldExport::makeWorkFolder()
+{
+    if (mWorkFolder)
+        return true;
+    auto folder = std::make_unique<QTemporaryDir>(
+        QDir(QDir::tempPath()).filePath(QStringLiteral("vendara-handoff-XXXXXX")));
+    if (!folder->isValid())
+        return false;
+    mWorkFolder = std::move(folder);
+    return true;
+}
+
+void HandheldExport::endHandOff(bool keepFiles)
+{
+    if (mWorkFolder && keepFiles)
+        mWorkFolder->setAutoRemove(false);
+    mWorkFolder.reset();
+}
+
+QString HandheldExport::workFolder() const
+{
+    return mWorkFolder ? mWorkFolder->path() : QString();
+}
+
 QString HandheldExport::csvPath(const QString &name) const
 {
-    return mFolder.writableFile(name + QStringLiteral(".CSV"));
+    return QDir(workFolder()).filePath(name + QStringLiteral(".CSV"));
 }
 
 QString HandheldExport::databasePath(const QString &name) const
 {
-    return mFolder.writableFile(name + QStringLiteral(".pdb"));
+    return QDir(workFolder()).filePath(name + QStringLiteral(".pdb"));
 }
 
 QString HandheldExport::converterProgram() const
@@ -106,21 +150,27 @@ bool HandheldExport::writeCsv(const QString &name, const QList<int> &rows)
     const QString text = HandheldCsv::text(mProducts, rows);
     const QString lost = common::unencodableCharacters(text);
     if (!lost.isEmpty()) {
-        mPrompter.message(texts::handheldLosesCharacters(lost), texts::programTitle(),
-                          prompt::Buttons::Ok, prompt::Icon::Exclamation);
+        tell(texts::handheldLosesCharacters(lost), texts::programTitle(), prompt::Buttons::Ok,
+             prompt::Icon::Exclamation);
     }
     const QByteArray bytes = common::toCp1252(text);
-    QFile file(csvPath(name));
     int number = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        number = errorNumber(file, true);
-    else if (file.write(bytes) != bytes.size() || !file.flush())
-        number = errorNumber(file, false);
-    file.close();
+    if (!makeWorkFolder()) {
+        number = 75;
+    } else {
+        common::SafeFile file(QFile::encodeName(csvPath(name)).toStdString(),
+                              common::SafeFile::Sync::No);
+        if (file.open().ok()) {
+            file.write(bytes.constData(), std::size_t(bytes.size()));
+            if (!file.commit().ok())
+                number = errorNumber(file);
+        } else {
+            number = errorNumber(file);
+        }
+    }
     if (number == 0)
         return true;
-    mPrompter.message(texts::errorCreatingPalmFile(), texts::errorColonCaption(number),
-                      prompt::Buttons::Ok);
+    tell(texts::errorCreatingPalmFile(), texts::errorColonCaption(number));
     return false;
 }
 
@@ -159,10 +209,13 @@ bool HandheldExport::Palmpilot(const QList<int> &selection, int currentRow)
         return false;
     }
 
+    // A fresh folder for every hand-off: nothing of an earlier one is sent again.
+    endHandOff(false);
     busy(true);
     const bool written = shown ? CreateCSV(name) : CreateCsvBkMrk(name, selection, currentRow);
     if (!written) {
         busy(false);
+        endHandOff(false);
         return false;
     }
     mRunning = true;
@@ -186,23 +239,18 @@ bool HandheldExport::Palmpilot(const QList<int> &selection, int currentRow)
             failure = texts::converterFailed(outcome.exitStatus);
         break;
     }
-    // Once the converter has ended, the two files beside the program are done with: on
-    // success its copy is in the user's install folder; after a failure a database left here
-    // would only make the next hand-off of that name ask before replacing it.
-    auto removeFiles = [&] {
-        QFile::remove(databasePath(name));
-        QFile::remove(csvPath(name));
-    };
+    // Once the converter has ended, the hand-off's files are done with: on success its copy
+    // is in the user's install folder. One that did not end normally may still be at work on
+    // them, and its CSV file is kept for the user, as the message says.
     if (!failure.isEmpty()) {
-        if (outcome.kind == ConverterLauncher::Outcome::Kind::Finished)
-            removeFiles();
+        endHandOff(outcome.kind == ConverterLauncher::Outcome::Kind::Crashed);
         mPrompter.message(failure, texts::notSentCaption(), prompt::Buttons::Ok,
                           prompt::Icon::Exclamation);
         return false;
     }
 
     mPrompter.message(texts::sentAfterHotsync(), texts::sentCaption(), prompt::Buttons::Ok);
-    removeFiles();
+    endHandOff(false);
     if (HelpTopics *help = mHelp ? mHelp() : nullptr)
         help->showTopic(kHelpTopic);
     return true;

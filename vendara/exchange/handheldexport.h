@@ -1,10 +1,14 @@
 // Sending products to the handheld (`Palmpilot`): the products shown, or the selected ones
 // with the current row, go into a CSV file named after a group name the user gives; the
 // converter turns it into a database laid out like the template "prodnocog.pjt" and installs
-// it for the first handheld user. Vendara waits for the converter (the window goes on
-// handling its events), says the products will arrive at the next HotSync only when the
-// converter succeeded, and then removes the CSV file and the database beside it.
+// it for the first handheld user. Both files live in a private temporary folder of the
+// hand-off, so no file of the user's that has the same name is touched. Vendara waits for the
+// converter (the window goes on handling its events), says the products will arrive at the
+// next HotSync only when the converter succeeded, and then removes the folder with the CSV
+// file and the database.
 #pragma once
+
+#include "common/prompt/prompter.h"
 
 // Qt
 #include <QList>
@@ -13,10 +17,9 @@
 
 // std
 #include <functional>
+#include <memory>
 
-namespace prompt {
-class Prompter;
-}
+class QTemporaryDir;
 
 namespace vendara {
 
@@ -35,6 +38,9 @@ public:
     // `help` gives the program's help when it is wanted (null: none).
     HandheldExport(const Table &products, const ProgramFolder &folder, prompt::Prompter &prompter,
                    ConverterLauncher &launcher, std::function<HelpTopics *()> help);
+    ~HandheldExport();
+    HandheldExport(const HandheldExport &) = delete;
+    HandheldExport &operator=(const HandheldExport &) = delete;
 
     // The hourglass while the file is written and the converter runs.
     void setBusyHandler(std::function<void(bool)> busy);
@@ -45,12 +51,17 @@ public:
     bool Palmpilot(const QList<int> &selection, int currentRow);
 
     // The CSV file for all products of the table, rows 1 to the last, in table order; and
-    // for the selection with the current row added. False after "Error creating file for Palm
-    // application" was shown.
+    // for the selection with the current row added; in the hand-off's folder, which is made
+    // when there is none. False after "Error creating file for Palm application" was shown.
     bool CreateCSV(const QString &name);
     bool CreateCsvBkMrk(const QString &name, QList<int> selection, int currentRow);
 
-    // The files and the converter's command line for a group name.
+    // The private folder of the hand-off (0700, in the system's temporary folder), empty text
+    // when there is none. A hand-off removes it when it ends, unless the converter did not end
+    // normally (its files are then kept for the user).
+    [[nodiscard]] QString workFolder() const;
+
+    // The files in the hand-off's folder and the converter's command line for a group name.
     [[nodiscard]] QString csvPath(const QString &name) const;
     [[nodiscard]] QString databasePath(const QString &name) const;
     [[nodiscard]] QString converterProgram() const;
@@ -62,7 +73,13 @@ public:
 
 private:
     bool writeCsv(const QString &name, const QList<int> &rows);
+    bool makeWorkFolder();
+    void endHandOff(bool keepFiles);
     void busy(bool on);
+    // A message box, with the normal pointer while it is open.
+    prompt::Answer tell(const QString &text, const QString &caption,
+                        prompt::Buttons buttons = prompt::Buttons::Ok,
+                        prompt::Icon icon = prompt::Icon::None);
 
     const Table &mProducts;
     const ProgramFolder &mFolder;
@@ -70,7 +87,9 @@ private:
     ConverterLauncher &mLauncher;
     std::function<HelpTopics *()> mHelp;
     std::function<void(bool)> mBusy;
+    bool mBusyOn = false;
     bool mRunning = false;
+    std::unique_ptr<QTemporaryDir> mWorkFolder;
 };
 
 } // namespace vendara

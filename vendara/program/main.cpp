@@ -45,6 +45,14 @@ int main(int argc, char **argv)
         if (!window)
             return;
         window->show();
+        // Past the password, over the window: products a session that did not close
+        // normally left behind are offered back, and from now on every change is kept in the
+        // recovery file.
+        if (context.recovery().offer()) {
+            window->setCurrentRow(1);
+            window->showCurrentDetails();
+        }
+        context.recovery().watch();
         // VENDARA_QUIT_AFTER=<milliseconds>: the window closes itself that long after it is
         // shown, as "E&xit" closes it (saving the catalogue), so that a check of an installed
         // copy can start the program with no one at the screen. Unset, nothing changes.

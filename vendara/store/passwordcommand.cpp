@@ -35,7 +35,14 @@ bool PasswordCommand::run(prompt::Prompter &prompter, SettingsStore &settings)
         prompter.message(texts::passwordsDiffer(), texts::passwordCaption(), prompt::Buttons::Ok);
         return false;
     }
-    settings.setValue(QStringLiteral("Settings"), QStringLiteral("UserPassword"), first);
+    const common::Status stored =
+        settings.setValue(QStringLiteral("Settings"), QStringLiteral("UserPassword"), first);
+    if (!stored.ok()) {
+        // Unnoticed, the user would trust a password that was never set, or removed.
+        prompter.message(texts::passwordNotSaved(QString::fromStdString(stored.message())),
+                         texts::passwordCaption(), prompt::Buttons::Ok, prompt::Icon::Exclamation);
+        return false;
+    }
     return true;
 }
 

@@ -15,6 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+// std
+#include <utility>
+
 namespace vendara {
 
 namespace {
@@ -22,6 +25,19 @@ namespace {
 constexpr char kSeparator[] = "\x7F\x7F\x7F";
 constexpr qsizetype kSeparatorSize = 3;
 constexpr char kDel = '\x7F';
+// The separators of the shortest record there is: the five fields of older files.
+constexpr int kShortestRecordSeparators = 5;
+
+// Separators counted as the record is split: from the left, not overlapping. A run of DEL
+// bytes never reaches across a line end, so the lines of a record can be counted one by one.
+int separatorsIn(const QByteArray &line)
+{
+    int count = 0;
+    for (qsizetype at = line.indexOf(kSeparator); at >= 0;
+         at = line.indexOf(kSeparator, at + kSeparatorSize))
+        ++count;
+    return count;
+}
 
 // Physical lines end with CR LF, CR or LF; the line end is not part of the line.
 class LineReader
@@ -64,6 +80,12 @@ bool onlyLineBreaksOrSpaces(const QByteArray &text)
             return false;
     }
     return true;
+}
+
+common::Status replaceWith(const QString &fileName, const QByteArray &bytes)
+{
+    return common::replaceFile(QFile::encodeName(fileName).toStdString(),
+                               std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 int openErrorNumber(const QString &fileName)
@@ -133,6 +155,7 @@ Products::ReadResult Products::ReadProds(const QString &fileName)
                                prompt::Buttons::Ok);
     };
 
+    mLastRead.clear();
     QFile file(fileName);
     if (!file.exists() || QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
         fail(openErrorNumber(fileName));
@@ -145,6 +168,7 @@ Products::ReadResult Products::ReadProds(const QString &fileName)
     const QByteArray data = file.readAll();
     const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
+    mLastRead = readFailed ? QByteArray() : data;
 
     mTable.beginReset();
     LineReader lines(data);
@@ -155,11 +179,20 @@ Products::ReadResult Products::ReadProds(const QString &fileName)
         if (trace)
             mTrace->show(QStringLiteral("read line ") + common::fromCp1252(record),
                          QStringLiteral("Test"));
-        bool complete = record.endsWith(kDel);
+        // A record ends at a line that ends with a DEL byte, but only once it holds the
+        // separators of a whole record: before that, the DEL belongs to a text that went on
+        // over a line break (a file edited elsewhere), or the line break starts the next field.
+        int separators = separatorsIn(record);
+        auto isComplete = [&] {
+            return record.endsWith(kDel) && separators >= kShortestRecordSeparators;
+        };
+        bool complete = isComplete();
         while (!complete && !lines.atEnd()) {
+            const QByteArray line = lines.next();
+            separators += separatorsIn(line);
             record += "\r\n";
-            record += lines.next();
-            complete = record.endsWith(kDel);
+            record += line;
+            complete = isComplete();
         }
         if (!complete && onlyLineBreaksOrSpaces(record))
             break; // blank lines at the end of the file are not a product
@@ -193,7 +226,7 @@ Products::ReadResult Products::ReadProds(const QString &fileName)
     return result;
 }
 
-common::Status Products::WriteProds(const QString &fileName) const
+QByteArray Products::fileBytes() const
 {
     QByteArray bytes;
     bytes.reserve(mTable.rows() * 64 + mFurther.size());
@@ -202,18 +235,23 @@ common::Status Products::WriteProds(const QString &fileName) const
             continue; // a row without a part number is not a product
         for (int column = 1; column <= product::ColumnCount; ++column) {
             const Cell &cell = mTable.cell(row, column);
+            // Never a line break right after a separator: a reader would end the record there.
             if (!cell.isEmpty())
-                bytes += common::toCp1252(Table::withoutSeparatorCharacter(cell.toText()));
+                bytes += common::toCp1252(Table::tableText(cell.toText()));
             bytes += QByteArrayView(kSeparator, kSeparatorSize);
         }
         bytes += "\r\n";
     }
     bytes += mFurther;
-    return common::replaceFile(QFile::encodeName(fileName).toStdString(),
-                               std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return bytes;
 }
 
-Products::ReadResult Products::load(const QString &fileName)
+common::Status Products::WriteProds(const QString &fileName) const
+{
+    return replaceWith(fileName, fileBytes());
+}
+
+Products::ReadResult Products::fill(const QString &fileName)
 {
     mTable.beginReset();
     mTable.setBounds(0, product::ColumnCount);
@@ -223,6 +261,47 @@ Products::ReadResult Products::load(const QString &fileName)
     sortByColumn(product::PartNumber);
     mTable.endReset();
     return result;
+}
+
+Products::ReadResult Products::load(const QString &fileName)
+{
+    const ReadResult result = fill(fileName);
+    // Only a file read whole is worth a backup; a missing one has nothing to keep.
+    mLoadedFile = fileName;
+    mLoadedBytes = std::exchange(mLastRead, QByteArray());
+    mBackupDue = result.errorNumber == 0;
+    return result;
+}
+
+Products::ReadResult Products::restore(const QString &fileName)
+{
+    const bool readIncomplete = mReadIncomplete;
+    const ReadResult result = fill(fileName);
+    mReadIncomplete = readIncomplete;
+    return result;
+}
+
+QString Products::backupFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".bak"));
+}
+
+void Products::keepBackup(const QString &fileName, const QByteArray &bytes)
+{
+    if (!mBackupDue || fileName != mLoadedFile || bytes == mLoadedBytes)
+        return;
+    const QString backup = backupFile(fileName);
+    const common::Status kept = replaceWith(backup, mLoadedBytes);
+    if (kept.ok()) {
+        mBackupDue = false;
+        return;
+    }
+    if (mPrompter != nullptr)
+        mPrompter->message(texts::backupFailed(QDir::toNativeSeparators(backup),
+                                               QString::fromLocal8Bit(kept.message().c_str())),
+                           texts::catalogueCaption(), prompt::Buttons::Ok,
+                           prompt::Icon::Exclamation);
 }
 
 int Products::productsToWrite() const
@@ -235,8 +314,9 @@ int Products::productsToWrite() const
     return products;
 }
 
-bool Products::save(const QString &fileName) const
+bool Products::save(const QString &fileName)
 {
+    mLastSaveWrote = false;
     if (mReadIncomplete) {
         if (mPrompter == nullptr)
             return true;
@@ -255,7 +335,10 @@ bool Products::save(const QString &fileName) const
                            texts::catalogueCaption(), prompt::Buttons::Ok,
                            prompt::Icon::Exclamation);
     }
-    const common::Status written = WriteProds(fileName);
+    const QByteArray bytes = fileBytes();
+    keepBackup(fileName, bytes);
+    const common::Status written = replaceWith(fileName, bytes);
+    mLastSaveWrote = written.ok();
     if (written.ok() || mPrompter == nullptr)
         return true;
     const prompt::Answer answer = mPrompter->message(

@@ -1,8 +1,10 @@
 // What lives from start to exit of the catalogue program and every command may use: the
 // program folder, the settings store, the prompter, the diagnostic trace, the product table
-// and its store. The catalogue file's path is fixed once, here.
+// and its store, and the recovery file that follows the table. The catalogue file's path is
+// fixed once, here.
 #pragma once
 
+#include "cataloguerecovery.h"
 #include "products.h"
 #include "programfolder.h"
 #include "settingsstore.h"
@@ -32,6 +34,11 @@ public:
     [[nodiscard]] Products &products() { return mProducts; }
     // The program folder's (or the user's data folder's) "vadata.dat".
     [[nodiscard]] const QString &catalogueFile() const { return mCatalogueFile; }
+    [[nodiscard]] CatalogueRecovery &recovery() { return mRecovery; }
+    // Closing: saves the catalogue (Products::save) and, when it was written, removes the
+    // recovery file; a change not yet in the recovery file is written there first. False when
+    // the save failed and the user chose to stay.
+    [[nodiscard]] bool saveCatalogue();
     // The program's help; null until the help window is installed (commands then open none).
     [[nodiscard]] HelpTopics *help() const { return mHelp; }
     void setHelp(HelpTopics *help) { mHelp = help; }
@@ -44,6 +51,7 @@ private:
     Table mProductTable;
     Products mProducts;
     QString mCatalogueFile;
+    CatalogueRecovery mRecovery;
     HelpTopics *mHelp = nullptr;
 };
 

@@ -3,8 +3,16 @@
 #include "numberforms.h"
 
 // Qt
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+
+// POSIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // std
 #include <cmath>
@@ -48,7 +56,43 @@ std::optional<Address> find(QSettings &settings, const QString &section, const Q
 
 SettingsStore::SettingsStore(QString application)
     : mApplication(std::move(application))
-{}
+{
+    // A file left readable by others (by an older copy of the program) is taken back.
+    if (QFileInfo::exists(fileName()))
+        restrictFile();
+}
+
+void SettingsStore::restrictFile() const
+{
+    const QString file = fileName();
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+    const QByteArray name = QFile::encodeName(file);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return;
+    }
+    struct stat status
+    {
+    };
+    if (::stat(name.constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && (status.st_mode & 0077) != 0)
+        ::chmod(name.constData(), status.st_mode & 0700);
+}
+
+common::Status SettingsStore::written(const QSettings &settings) const
+{
+    // QSettings copies the permissions of the file it replaces; a new file it made itself
+    // would have the usual ones.
+    restrictFile();
+    // A format error is about reading a hand-edited file; the values were still written.
+    if (settings.status() != QSettings::AccessError)
+        return common::Status::success();
+    return common::Status::failure(
+        QStringLiteral("Cannot write %1").arg(QDir::toNativeSeparators(fileName())).toStdString());
+}
 
 QString SettingsStore::fileName() const
 {
@@ -76,8 +120,10 @@ bool SettingsStore::contains(const QString &section, const QString &key) const
     return find(settings, section, key).has_value();
 }
 
-void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+common::Status SettingsStore::setValue(const QString &section, const QString &key,
+                                       const QString &value)
 {
+    restrictFile();
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, mApplication, mApplication);
     QString group = matching(settings.childGroups(), section);
     if (group.isEmpty())
@@ -89,14 +135,19 @@ void SettingsStore::setValue(const QString &section, const QString &key, const Q
     settings.setValue(name, value);
     settings.endGroup();
     settings.sync();
+    return written(settings);
 }
 
-void SettingsStore::remove(const QString &section, const QString &key)
+common::Status SettingsStore::remove(const QString &section, const QString &key)
 {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, mApplication, mApplication);
+    if (!find(settings, section, key))
+        return common::Status::success();
+    restrictFile();
     while (const auto address = find(settings, section, key))
         settings.remove(address->section + QLatin1Char('/') + address->key);
     settings.sync();
+    return written(settings);
 }
 
 double SettingsStore::number(const QString &section, const QString &key, double defaultValue) const
@@ -107,13 +158,12 @@ double SettingsStore::number(const QString &section, const QString &key, double 
     return read ? *read : defaultValue;
 }
 
-void SettingsStore::setNumber(const QString &section, const QString &key, double value)
+common::Status SettingsStore::setNumber(const QString &section, const QString &key, double value)
 {
     const double whole = std::round(value);
     if (whole == value && std::fabs(value) < 1e15)
-        setValue(section, key, QString::number(qlonglong(whole)));
-    else
-        setValue(section, key, NumberForms::shortest(float(value)));
+        return setValue(section, key, QString::number(qlonglong(whole)));
+    return setValue(section, key, NumberForms::shortest(float(value)));
 }
 
 } // namespace vendara

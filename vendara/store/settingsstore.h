@@ -3,11 +3,17 @@
 // ($XDG_CONFIG_HOME/<application>/<application>.ini). Section and key names are matched
 // without regard to letter case, as the store this program grew up with did; QSettings
 // itself tells case apart, so names are matched here. Every value is written at once and
-// nothing is cached: each read sees the file.
+// nothing is cached: each read sees the file. QSettings replaces the file safely (a temporary
+// file renamed over it). The file holds the user password as plain text, so it is made, and
+// kept, readable by its owner only (0600), in a folder of the owner's only when made here.
 #pragma once
+
+#include "common/core/status.h"
 
 // Qt
 #include <QString>
+
+class QSettings;
 
 // std
 #include <optional>
@@ -27,16 +33,23 @@ public:
     [[nodiscard]] QString value(const QString &section, const QString &key,
                                 const QString &defaultValue = {}) const;
     [[nodiscard]] bool contains(const QString &section, const QString &key) const;
-    void setValue(const QString &section, const QString &key, const QString &value);
-    void remove(const QString &section, const QString &key);
+    // A failure (the file or its folder cannot be written) leaves the file as it was; callers
+    // for which a lost value matters tell the user.
+    common::Status setValue(const QString &section, const QString &key, const QString &value);
+    common::Status remove(const QString &section, const QString &key);
 
     // A stored number (as the user's number settings or the plain form write it), or
     // `defaultValue` when the key is missing or its text is not a number.
     [[nodiscard]] double number(const QString &section, const QString &key,
                                 double defaultValue) const;
-    void setNumber(const QString &section, const QString &key, double value);
+    common::Status setNumber(const QString &section, const QString &key, double value);
 
 private:
+    // Makes the file (and its folder) before QSettings first writes it, with the owner's
+    // permissions only, and takes them back from a file others can read.
+    void restrictFile() const;
+    [[nodiscard]] common::Status written(const QSettings &settings) const;
+
     QString mApplication;
 };
 

@@ -50,6 +50,13 @@ inline QString saveFailed(const QString &path, const QString &reason)
         .arg(path, reason);
 }
 
+inline QString backupFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The catalogue as it was when the program started could not be kept "
+                          "as %1.\n\n%2\n\nThe catalogue is saved without that copy.")
+        .arg(path, reason);
+}
+
 // Closing after the catalogue file could not be read completely at start.
 inline QString replaceUnreadCatalogue(const QString &path, int products)
 {
@@ -59,6 +66,29 @@ inline QString replaceUnreadCatalogue(const QString &path, int products)
                           "started.\n\nReplace it with %2 now shown? The products in the file "
                           "that could not be read will be lost.")
         .arg(path, shown);
+}
+
+// The recovery file.
+inline QString restoreRecovery(int products, const QString &time)
+{
+    return QStringLiteral("Vendara did not close normally. Restore the %1 products as they were "
+                          "at %2?")
+        .arg(products)
+        .arg(time);
+}
+inline QString recoveryNotWritten(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The changes could not be written to the recovery file %1.\n\n%2\n\n"
+                          "If the program does not close normally, the changes made since it "
+                          "started will be lost.")
+        .arg(path, reason);
+}
+inline QString recoveryNotKept(const QString &path)
+{
+    return QStringLiteral("The recovery file %1 could not be renamed. It stays as it is, and "
+                          "changes are not written to a recovery file until the program starts "
+                          "again.")
+        .arg(path);
 }
 
 // Start-up.
@@ -94,6 +124,13 @@ inline QString passwordsDiffer()
 {
     return QStringLiteral(
         "The two passwords are different. To prevent errors, they must be the same.");
+}
+
+inline QString passwordNotSaved(const QString &reason)
+{
+    return QStringLiteral("The password could not be saved: %1\n\nThe password has not "
+                          "changed.")
+        .arg(reason);
 }
 
 } // namespace vendara::texts

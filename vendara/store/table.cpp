@@ -51,13 +51,25 @@ QString Table::withoutSeparatorCharacter(QString text)
     return text;
 }
 
+QString Table::tableText(QString text)
+{
+    text = withoutSeparatorCharacter(std::move(text));
+    qsizetype start = 0;
+    while (start < text.size()
+           && (text.at(start) == QLatin1Char('\r') || text.at(start) == QLatin1Char('\n')))
+        ++start;
+    if (start > 0)
+        text.remove(0, start);
+    return text;
+}
+
 void Table::setCell(int row, int column, const Cell &value)
 {
     if (!contains(row, column))
         return;
     Cell &target = mRows[std::size_t(row - 1)][std::size_t(column - 1)];
     if (value.isText())
-        target = Cell(withoutSeparatorCharacter(value.text()));
+        target = Cell(tableText(value.text()));
     else
         target = value;
     if (!quiet())

@@ -34,8 +34,7 @@ public:
 
     // A cell outside the bounds reads as nothing; writing one is ignored.
     [[nodiscard]] const Cell &cell(int row, int column) const;
-    // The DEL character (0x7F) is removed from texts: the catalogue file uses it as its field
-    // separator, so a cell must never hold one.
+    // A text goes in as tableText() gives it.
     void setCell(int row, int column, const Cell &value);
 
     // Every cell empty; the bounds stay.
@@ -56,6 +55,11 @@ public:
     void endReset();
 
     [[nodiscard]] static QString withoutSeparatorCharacter(QString text);
+    // A text as a cell holds it: without the DEL character (0x7F) and without line breaks
+    // (CR, LF) at its start. The catalogue file separates cells with DEL characters and ends
+    // a record at a line that ends with one, so a cell holding DEL, or starting with a line
+    // break right after the separator before it, would not read back as it was.
+    [[nodiscard]] static QString tableText(QString text);
 
 signals:
     void aboutToReset();

@@ -7,6 +7,7 @@
 #include "productgrid.h"
 
 #include "vendara/pricing/pricebox.h"
+#include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/tablemodel.h"
 
@@ -61,6 +62,20 @@ CatalogueEditing::CatalogueEditing(frmMain &window)
     connect(&window, &frmMain::detailsShown, this, [this](int row) { mEditor.detailsShown(row); });
     connect(&window, &frmMain::sorted, this, [this] { mEditor.sorted(); });
     connect(&window, &frmMain::unloading, this, [this] { mEditor.unloading(); });
+    // The table may store a committed text in another form (without the line breaks it
+    // began with): the boxes then show what it stored.
+    connect(&window.context().productTable(), &Table::cellsChanged, this,
+            [this](int firstRow, int firstColumn, int lastRow, int lastColumn) {
+                const int row = currentRow();
+                if (row < firstRow || row > lastRow)
+                    return;
+                const Table &table = mWindow.context().productTable();
+                GeneralTab *general = mWindow.generalTab();
+                if (firstColumn <= product::Includes && product::Includes <= lastColumn)
+                    general->showStoredIncludes(table.cell(row, product::Includes).toText());
+                if (firstColumn <= product::Notes && product::Notes <= lastColumn)
+                    general->showStoredNotes(table.cell(row, product::Notes).toText());
+            });
     addCommands();
 
     // The window is loaded: show the current product's schedule, everything locked.

@@ -247,7 +247,7 @@ bool frmMain::unload()
 {
     emit unloading();
     setCurrentRow(1);
-    if (!mContext.products().save(mContext.catalogueFile()))
+    if (!mContext.saveCatalogue())
         return false;
     for (QWidget *other : QApplication::topLevelWidgets()) {
         if (other != this && other->isVisible() && other->isWindow())

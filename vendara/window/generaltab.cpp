@@ -76,6 +76,25 @@ void GeneralTab::showDetails(const QString &price, const QString &includes, cons
     mShown = {mTxtPrice->text(), includesText(), notesText()};
 }
 
+void GeneralTab::showStored(QPlainTextEdit *box, const QString &text, QString &shown)
+{
+    if (toTableLineBreaks(box->toPlainText()) == text)
+        return;
+    box->setPlainText(toDisplayLineBreaks(text));
+    box->document()->setModified(false);
+    shown = toTableLineBreaks(box->toPlainText());
+}
+
+void GeneralTab::showStoredIncludes(const QString &includes)
+{
+    showStored(mTxtincludes, includes, mShown.includes);
+}
+
+void GeneralTab::showStoredNotes(const QString &notes)
+{
+    showStored(mTxtnotes, notes, mShown.notes);
+}
+
 ShownDetails GeneralTab::shownDetails() const
 {
     auto unlessTyped = [](bool typed, const QString &text) {

@@ -28,6 +28,11 @@ public:
 
     // Texts as the table holds them (CR LF line breaks).
     void showDetails(const QString &price, const QString &includes, const QString &notes);
+    // After the table took the includes or notes (as the table holds them): a box whose text
+    // the table stored in another form (without the line breaks it began with) shows the
+    // stored text, so the window shows what will be saved.
+    void showStoredIncludes(const QString &includes);
+    void showStoredNotes(const QString &notes);
     // What showDetails filled the boxes with, as the boxes give it back; nothing for a box the
     // user has typed into since.
     [[nodiscard]] ShownDetails shownDetails() const;
@@ -41,6 +46,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showStored(QPlainTextEdit *box, const QString &text, QString &shown);
+
     QGroupBox *mFraPrice;
     QLineEdit *mTxtPrice;
     QGroupBox *mFraMain;

@@ -51,7 +51,8 @@ DesktopFixture::DesktopFixture(const std::vector<DesktopUser> &users, Root root,
         const QString folder = QString::fromLatin1(u.folder);
         if (!folder.isEmpty() && !folder.contains(QLatin1Char('/')) && folder != QLatin1String(".")
             && folder != QLatin1String(".."))
-            QDir(desktopPath()).mkpath(folder + QStringLiteral("/backup"));
+            // By hand: QDir would take a name starting with ":" for a resource.
+            QDir().mkpath(desktopPath() + QLatin1Char('/') + folder + QStringLiteral("/backup"));
     }
     QFile usersFile(QDir(desktopPath()).filePath(QStringLiteral("users.dat")));
     if (usersFile.open(QIODevice::WriteOnly))

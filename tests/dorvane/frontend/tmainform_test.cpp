@@ -1,10 +1,21 @@
 #include "formfixture.h"
 
 #include "dorvane/frontend/texts.h"
+#include "tests/support/writefault.h"
 
 // Qt
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+// POSIX
+#include <sys/stat.h>
+#include <unistd.h>
+
+// std
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +118,39 @@ TEST(MainFormStart, ClosingAndStartingAgainRestoresEveryField)
     third.FormCreate({});
     EXPECT_FALSE(third.checked(Field::AutoInstallCheck));
     EXPECT_FALSE(third.checked(Field::UsePDBFile));
+}
+
+TEST(MainFormStart, ASettingsFileThatCannotBeWrittenIsToldAndKept)
+{
+    using Step = common::SafeFile::Step;
+    FormFixture f;
+    f.form().FormCreate({});
+    f.form().setText(Field::DatabaseName, QStringLiteral("Kept"));
+    f.form().FormClose();
+    const QByteArray kept = testsupport::readAll(f.settingsPath());
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        TMainForm &form = f.newForm();
+        form.FormCreate({});
+        form.setText(Field::DatabaseName, QStringLiteral("Lost"));
+        f.prompter.clear();
+        testsupport::WriteFault fault(step, ENOSPC, "QD.INI");
+        form.FormClose();
+        EXPECT_TRUE(fault.struck());
+        EXPECT_EQ(testsupport::readAll(f.settingsPath()), kept);
+        EXPECT_EQ(QDir(QFileInfo(f.settingsPath()).absolutePath())
+                      .entryList({QStringLiteral("*QD.INI*")}, QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("QD.INI")));
+        ASSERT_EQ(f.prompter.prompts().size(), 1);
+        const RecordedPrompt &told = f.prompter.prompts().constFirst();
+        EXPECT_EQ(told.text, QStringLiteral("The settings of this window could not be saved; the "
+                                            "next start shows them as they were before.\n\n"
+                                            "%1 %2: No space left on device")
+                                 .arg(step == Step::Rename ? QStringLiteral("Cannot replace")
+                                                           : QStringLiteral("Cannot write"),
+                                      f.settingsPath()));
+        EXPECT_EQ(told.caption, QStringLiteral("Quirra Desktop"));
+        EXPECT_EQ(told.icon, Icon::Exclamation);
+    }
 }
 
 TEST(MainFormStart, HandEditedSettingsFile)
@@ -276,6 +320,32 @@ TEST_F(ToCsv, EngineFailureIsReportedInItsBoxAndTheStatus)
     EXPECT_EQ(f.statuses.last(), QStringLiteral("ERROR:In Conversion!"));
 }
 
+TEST_F(ToCsv, AnOutputThatCannotBeWrittenKeepsTheOldFile)
+{
+    using Step = common::SafeFile::Step;
+    form().setText(Field::PDBFileName, mDatabase);
+    const QString csv = form().text(Field::CSVFileName);
+    form().OverwriteWithoutAsking = true;
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        f.writeFile(QStringLiteral("Stock.CSV"), "old");
+        f.prompter.clear();
+        testsupport::WriteFault fault(step, ENOSPC, "Stock.CSV");
+        EXPECT_FALSE(form().ToCSVButtonClick());
+        EXPECT_TRUE(fault.struck());
+        EXPECT_EQ(testsupport::readAll(csv), QByteArray("old"));
+        EXPECT_EQ(QDir(QFileInfo(csv).absolutePath())
+                      .entryList({QStringLiteral("*Stock.CSV*")}, QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("Stock.CSV")));
+        ASSERT_EQ(f.prompter.prompts().size(), 1);
+        EXPECT_EQ(f.prompter.prompts()[0].caption, QStringLiteral("ERROR!"));
+        EXPECT_EQ(f.prompter.prompts()[0].text,
+                  (step == Step::Open ? QStringLiteral("ERROR: Opening %1 for writing!\n\n")
+                                      : QStringLiteral("ERROR: Writing %1!\n\n"))
+                      .arg(csv));
+        EXPECT_EQ(f.statuses.last(), QStringLiteral("ERROR:In Conversion!"));
+    }
+}
+
 // ---- convert to database
 
 class ToPdb : public ToCsv
@@ -288,6 +358,58 @@ protected:
     }
     QString mCsv;
 };
+
+TEST_F(ToPdb, AnOutputThatCannotBeWrittenKeepsTheOldFile)
+{
+    using Step = common::SafeFile::Step;
+    form().setText(Field::CSVFileName2, mCsv);
+    const QString pdb = form().text(Field::PDBFileName2);
+    form().OverwriteWithoutAsking = true;
+    form().setChecked(Field::AutoInstallCheck, false);
+    auto expectKept = [&](const QString &openText) {
+        EXPECT_EQ(testsupport::readAll(pdb), QByteArray("old"));
+        EXPECT_EQ(QDir(QFileInfo(pdb).absolutePath())
+                      .entryList({QStringLiteral("*Price list.PDB*")}, QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("Price list.PDB")));
+        ASSERT_EQ(f.prompter.prompts().size(), 1);
+        EXPECT_EQ(f.prompter.prompts()[0].caption, QStringLiteral("ERROR!"));
+        EXPECT_EQ(f.prompter.prompts()[0].text, openText);
+        EXPECT_EQ(f.statuses.last(), QStringLiteral("ERROR:In Conversion!"));
+    };
+    const QString couldntOpen =
+        QStringLiteral("ERROR:Couldn't open %1 file for writing\n").arg(pdb);
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        SCOPED_TRACE(int(step));
+        f.writeFile(QStringLiteral("Price list.PDB"), "old");
+        f.prompter.clear();
+        testsupport::WriteFault fault(step, ENOSPC, "Price list.PDB");
+        EXPECT_FALSE(form().ToPDBButtonClick());
+        EXPECT_TRUE(fault.struck());
+        expectKept(step == Step::Open ? couldntOpen
+                                      : QStringLiteral("ERROR:Couldn't write %1 file\n").arg(pdb));
+    }
+
+    // A read-only output is not replaced, even by the superuser.
+    f.writeFile(QStringLiteral("Price list.PDB"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(pdb).constData(), 0444), 0);
+    f.prompter.clear();
+    EXPECT_FALSE(form().ToPDBButtonClick());
+    expectKept(couldntOpen);
+    ::chmod(QFile::encodeName(pdb).constData(), 0644);
+
+    // A folder that cannot be written: simulated where permission bits do not stop the
+    // superuser.
+    const QString folder = QFileInfo(pdb).absolutePath();
+    std::optional<testsupport::WriteFault> simulated;
+    if (::geteuid() == 0)
+        simulated.emplace(Step::Open, EACCES, std::string(), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    f.prompter.clear();
+    const bool converted = form().ToPDBButtonClick();
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_FALSE(converted);
+    expectKept(couldntOpen);
+}
 
 TEST_F(ToPdb, ChecksOfTheInputAndTheFieldInformation)
 {

@@ -2,13 +2,18 @@
 
 #include "dorvane/frontend/tuserdata.h"
 #include "tests/support/scriptedprompter.h"
+#include "tests/support/writefault.h"
 
 #include "common/registry/registryfile.h"
 
 // Qt
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+// std
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -279,6 +284,62 @@ TEST_F(InstallTest, MissingKeysAtInstallTime)
               QStringLiteral("The Pilot DeskTop Software is not Correctly Installed"));
     EXPECT_EQ(prompter.prompts()[0].caption, QStringLiteral("Tavrelle"));
     EXPECT_EQ(prompter.prompts()[0].icon, prompt::Icon::Critical);
+}
+
+TEST_F(InstallTest, EveryUserFolderIsAChildOfTheDesktopFolder)
+{
+    // Qt takes a path starting with ":" for one of its resources: such a folder name must
+    // still name a folder inside the desktop folder, never one beside the program.
+    std::vector<DesktopUser> list = {{1, "Resource", ":evil", {}},
+                                     {2, "Dots", "...", {}},
+                                     {3, "Dot", ".", {}}};
+    DesktopFixture desktop(list);
+    ScriptedPrompter prompter;
+    TUserData users(prompter, desktop.registryPath());
+    ASSERT_EQ(users.GetUserCount(), 3);
+    const QString desk = QDir::cleanPath(desktop.desktopPath());
+    EXPECT_EQ(users.userFolderPath(0), desk + QStringLiteral("/:evil"));
+    EXPECT_EQ(users.backupFolder(0), desk + QStringLiteral("/:evil/backup"));
+    EXPECT_EQ(users.userFolderPath(1), desk + QStringLiteral("/..."));
+    EXPECT_TRUE(users.userFolderPath(2).isEmpty());
+
+    const QString file = makeFile(QStringLiteral("x.pdb"), "x");
+    ASSERT_TRUE(users.InstallFile(0, file));
+    EXPECT_EQ(readAll(desk + QStringLiteral("/:evil/Install/x.pdb")), QByteArray("x"));
+    EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + QStringLiteral("/:evil")));
+    EXPECT_FALSE(users.InstallFile(2, file));
+    EXPECT_FALSE(QFileInfo::exists(desk + QStringLiteral("/Install")));
+
+    // A file whose name is not a name (a path ending in "..") is not installed anywhere.
+    EXPECT_FALSE(users.InstallFile(1, mOut.path() + QStringLiteral("/..")));
+}
+
+TEST_F(InstallTest, ACopyThatFailsLeavesTheOldFileAndMarksNobody)
+{
+    using Step = common::SafeFile::Step;
+    DesktopFixture desktop(testsupport::threeUsers());
+    ScriptedPrompter prompter;
+    TUserData users(prompter, desktop.registryPath());
+    const QString file = makeFile(QStringLiteral("Stock.pdb"), "new");
+    const QString install = desktop.desktopPath() + QStringLiteral("/Demo/Install");
+    ASSERT_TRUE(QDir().mkpath(install));
+    writeFile(install + QStringLiteral("/Stock.pdb"), "old");
+    const QByteArray registry = readAll(desktop.registryPath());
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        testsupport::WriteFault fault(step, ENOSPC, "Stock.pdb");
+        EXPECT_FALSE(users.InstallFile(1, file));
+        EXPECT_TRUE(fault.struck());
+        EXPECT_EQ(readAll(install + QStringLiteral("/Stock.pdb")), QByteArray("old"));
+        EXPECT_EQ(QDir(install).entryList(QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("Stock.pdb")));
+        EXPECT_EQ(readAll(desktop.registryPath()), registry);
+    }
+    // The mark that could not be written: the copy is there, the registry file as it was.
+    testsupport::WriteFault fault(Step::Rename, EIO, "registry.reg");
+    EXPECT_FALSE(users.InstallFile(1, file));
+    EXPECT_EQ(readAll(install + QStringLiteral("/Stock.pdb")), QByteArray("new"));
+    EXPECT_EQ(readAll(desktop.registryPath()), registry);
+    EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
 } // namespace

@@ -27,6 +27,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -458,21 +461,37 @@ TEST_F(ExchangeWindowTest, TheGridsHighlightIsNoSelectionForTheHandheld)
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     EXPECT_EQ(mCommands->selectedRows(), (QList<int>{1, 2}));
 
-    // Sent: the file is written, and without a converter beside the program nothing is sent.
+    // Sent: a converter beside the program that keeps a copy of the file it was given, takes
+    // a moment and fails. The hourglass is up over the whole program while it runs.
+    const QDir folder(mDir.path());
+    testsupport::writeFile(folder.filePath(QStringLiteral("dorvane")),
+                           "#!/bin/sh\n"
+                           "for a; do case \"$a\" in PDB:INFILE:*) f=${a#PDB:INFILE:?}; "
+                           "cp \"${f%?}\" \"$(dirname \"$0\")/seen.csv\";; esac; done\n"
+                           "sleep 1\nexit 3\n");
+    QFile::setPermissions(folder.filePath(QStringLiteral("dorvane")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QList<int> pointers;
+    QTimer sample;
+    QObject::connect(&sample, &QTimer::timeout, [&] {
+        const QCursor *cursor = QApplication::overrideCursor();
+        pointers << (cursor != nullptr ? int(cursor->shape()) : -1);
+    });
+    sample.start(100);
     mPrompter.clear();
     mPrompter.answer(Answer::Ok).type(QStringLiteral("Two"));
     run("Palm");
+    sample.stop();
     const QStringList texts = mPrompter.messageTexts();
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts.first(), QStringLiteral("Send selected products to Palm Computer?"));
-    EXPECT_TRUE(texts.last().startsWith(
-        QStringLiteral("The products were not sent to the handheld: the converter %1 could not "
-                       "be started.")
-            .arg(QDir(mDir.path()).filePath(QStringLiteral("dorvane")))));
-    EXPECT_EQ(
-        testsupport::fileBytes(QDir(mDir.path()).filePath(QStringLiteral("Two.CSV"))).count("\r\n"),
-        3);
-    EXPECT_TRUE(mWindow->cursor().shape() != Qt::WaitCursor);
+    EXPECT_EQ(texts.last(), QStringLiteral("The products were not sent to the handheld: the "
+                                           "converter ended with an error (exit status 3)."));
+    EXPECT_EQ(testsupport::fileBytes(folder.filePath(QStringLiteral("seen.csv"))).count("\r\n"), 3);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("Two.CSV"))));
+    ASSERT_FALSE(pointers.isEmpty());
+    EXPECT_TRUE(pointers.contains(int(Qt::WaitCursor)));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

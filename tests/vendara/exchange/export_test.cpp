@@ -4,6 +4,7 @@
 #include "productrows.h"
 
 #include "tests/support/scriptedprompter.h"
+#include "tests/support/writefault.h"
 #include "vendara/exchange/exportcommand.h"
 #include "vendara/exchange/exportfile.h"
 #include "vendara/exchange/spreadsheetfiles.h"
@@ -14,6 +15,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+// std
+#include <cerrno>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -246,6 +251,34 @@ TEST_F(ExportCommandTest, FailuresAndLostCharactersAreReported)
         << texts.at(1).toStdString();
     EXPECT_EQ(mPrompter.prompts().last().caption, QStringLiteral("Export to File"));
     EXPECT_EQ(mPrompter.prompts().last().icon, prompt::Icon::Exclamation);
+}
+
+TEST_F(ExportCommandTest, AnExportThatFailsAtAnyStepKeepsTheOldFile)
+{
+    using Step = common::SafeFile::Step;
+    mCatalogue.add({QStringLiteral("A-1"), QStringLiteral("Stapler"), QStringLiteral("#5")});
+    ExportCommand command(mCatalogue.table, mPrompter, mFiles);
+    for (const QString &name : {QStringLiteral("prices.txt"), QStringLiteral("prices.xlsx")}) {
+        const QString target = file(name);
+        for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+            SCOPED_TRACE(name.toStdString() + " " + std::to_string(int(step)));
+            testsupport::writeFile(target, "old");
+            mPrompter.clear();
+            testsupport::WriteFault fault(step, ENOSPC, name.toStdString());
+            mPrompter.chooseFile(target, name.endsWith(QLatin1String("xlsx")) ? 4 : 2)
+                .answer(Answer::Yes);
+            EXPECT_FALSE(command.Export());
+            EXPECT_TRUE(fault.struck());
+            EXPECT_EQ(testsupport::fileBytes(target), QByteArray("old"));
+            EXPECT_EQ(QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(name));
+            EXPECT_EQ(mPrompter.messageTexts().last(),
+                      QStringLiteral("The products could not be exported to %1.\n\n%2 %1: No "
+                                     "space left on device")
+                          .arg(target, step == Step::Rename ? QStringLiteral("Cannot replace")
+                                                            : QStringLiteral("Cannot write")));
+        }
+        QFile::remove(target);
+    }
 }
 
 TEST(SpreadsheetFilesTest, GetfileStartsOnXlsFilesOfTheFolderAndCancelChoosesNothing)

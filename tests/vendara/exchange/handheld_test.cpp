@@ -1,11 +1,12 @@
 // The hand-off to the handheld: the CSV file's exact lines and how the converter's own CSV
-// reader takes them back, the selection, the group name, the converter's command line, and
-// what happens after it succeeded, failed or could not start.
+// reader takes them back, the selection, the group name, the converter's command line, the
+// hand-off's private folder, and what happens after it succeeded, failed or could not start.
 
 #include "productrows.h"
 
 #include "dorvane/convert/csvtable.h"
 #include "tests/support/scriptedprompter.h"
+#include "tests/support/writefault.h"
 #include "vendara/exchange/converterlauncher.h"
 #include "vendara/exchange/handheldcsv.h"
 #include "vendara/exchange/handheldexport.h"
@@ -17,6 +18,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+// std
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -75,12 +79,24 @@ public:
 class HandheldTest : public testing::Test
 {
 protected:
+    // The system's temporary folder is one of the test's own, so that what the hand-off
+    // leaves there can be seen.
     HandheldTest()
-        : mFolder(mDir.path())
+        : mOldTemp(qgetenv("TMPDIR"))
+        , mFolder(mDir.path())
         , mExport(mCatalogue.table, mFolder, mPrompter, mLauncher, [this] { return &mHelp; })
-    {}
+    {
+        qputenv("TMPDIR", QFile::encodeName(mTemp.path()));
+    }
+    ~HandheldTest() override { qputenv("TMPDIR", mOldTemp); }
 
+    // A file in the program folder.
     QString file(const QString &name) const { return QDir(mDir.path()).filePath(name); }
+    // What the hand-offs left in the temporary folder.
+    QStringList leftInTemp() const
+    {
+        return QDir(mTemp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
     void addTwelve()
     {
         for (int i = 1; i <= 12; ++i)
@@ -88,7 +104,9 @@ protected:
                             QStringLiteral("#%1").arg(i * 10)});
     }
 
+    QByteArray mOldTemp;
     QTemporaryDir mDir;
+    QTemporaryDir mTemp;
     vendara::ProgramFolder mFolder;
     Catalogue mCatalogue;
     ScriptedPrompter mPrompter;
@@ -101,7 +119,7 @@ TEST_F(HandheldTest, TwelveProductsGiveThirteenLines)
 {
     addTwelve();
     ASSERT_TRUE(mExport.CreateCSV(QStringLiteral("All")));
-    const QByteArray bytes = testsupport::fileBytes(file(QStringLiteral("All.CSV")));
+    const QByteArray bytes = testsupport::fileBytes(mExport.csvPath(QStringLiteral("All")));
     EXPECT_EQ(bytes.count("\r\n"), 13);
     EXPECT_TRUE(bytes.startsWith("Quote,Cat Number,Description,Price,Includes,Notes,Discounts\r\n"
                                  "0,P-1,Product 1,\"$10.00\",\"\",\"\",\r\n"));
@@ -138,13 +156,13 @@ TEST_F(HandheldTest, TheSelectionWithTheCurrentRow)
 {
     addTwelve();
     ASSERT_TRUE(mExport.CreateCsvBkMrk(QStringLiteral("Sel"), {3}, 7));
-    EXPECT_EQ(testsupport::fileBytes(file(QStringLiteral("Sel.CSV"))),
+    EXPECT_EQ(testsupport::fileBytes(mExport.csvPath(QStringLiteral("Sel"))),
               QByteArray("Quote,Cat Number,Description,Price,Includes,Notes,Discounts\r\n"
                          "0,P-3,Product 3,\"$30.00\",\"\",\"\",\r\n"
                          "0,P-7,Product 7,\"$70.00\",\"\",\"\",\r\n"));
     ASSERT_TRUE(mExport.CreateCsvBkMrk(QStringLiteral("Sel"), {9, 3}, 3));
-    EXPECT_EQ(testsupport::fileBytes(file(QStringLiteral("Sel.CSV"))).count("\r\n"), 3);
-    EXPECT_TRUE(testsupport::fileBytes(file(QStringLiteral("Sel.CSV")))
+    EXPECT_EQ(testsupport::fileBytes(mExport.csvPath(QStringLiteral("Sel"))).count("\r\n"), 3);
+    EXPECT_TRUE(testsupport::fileBytes(mExport.csvPath(QStringLiteral("Sel")))
                     .contains("P-9,Product 9,\"$90.00\",\"\",\"\",\r\n0,P-3"));
 }
 
@@ -156,35 +174,55 @@ TEST_F(HandheldTest, CharactersTheHandheldCannotShowAreNamed)
               QStringList{QString::fromUtf8("Some products contain characters that the handheld "
                                             "cannot show: \u65e5 \u672c\n\nThey are sent as "
                                             "question marks.")});
-    EXPECT_TRUE(
-        testsupport::fileBytes(file(QStringLiteral("Names.CSV"))).contains("0,J-1,?? \xE9,"));
+    EXPECT_TRUE(testsupport::fileBytes(mExport.csvPath(QStringLiteral("Names")))
+                    .contains("0,J-1,?? \xE9,"));
 }
 
 TEST_F(HandheldTest, SendingAsksThenRunsTheConverterAndCleansUp)
 {
     addTwelve();
+    // Files of the user's that have the group's names stay as they are.
+    testsupport::writeFile(file(QStringLiteral("Spring  Catalog.CSV")), "the user's own");
+    testsupport::writeFile(file(QStringLiteral("Spring  Catalog.pdb")), "the user's own");
+    QString folder;
     bool csvWhileRunning = false;
+    QFile::Permissions folderMode;
     mLauncher.whileRunning = [&] {
-        csvWhileRunning = QFileInfo::exists(file(QStringLiteral("Spring  Catalog.CSV")));
-        testsupport::writeFile(file(QStringLiteral("Spring  Catalog.pdb")), "database");
+        folder = mExport.workFolder();
+        folderMode = QFileInfo(folder).permissions();
+        csvWhileRunning =
+            QFileInfo::exists(QDir(folder).filePath(QStringLiteral("Spring  Catalog.CSV")));
+        testsupport::writeFile(QDir(folder).filePath(QStringLiteral("Spring  Catalog.pdb")),
+                               "database");
     };
     mPrompter.answer(Answer::Ok).type(QStringLiteral("Spring  Catalog"));
     EXPECT_TRUE(mExport.Palmpilot({}, 4));
 
     ASSERT_EQ(mLauncher.runs, 1);
+    EXPECT_EQ(QFileInfo(folder).absolutePath(), QFileInfo(mTemp.path()).absoluteFilePath());
+    // Private: nobody but its owner may look into it.
+    EXPECT_TRUE(folderMode & QFile::WriteOwner);
+    EXPECT_FALSE(folderMode
+                 & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                    | QFile::WriteOther | QFile::ExeOther));
     EXPECT_EQ(mLauncher.program, file(QStringLiteral("dorvane")));
-    EXPECT_EQ(
-        mLauncher.arguments,
-        (QStringList{
-            QStringLiteral("COMMAND:TOPDB"),
-            QStringLiteral("PDB:INFILE:{%1}").arg(file(QStringLiteral("Spring  Catalog.CSV"))),
-            QStringLiteral("PDB:OUTFILE:{%1}").arg(file(QStringLiteral("Spring  Catalog.pdb"))),
-            QStringLiteral("PDB:DBNAME:{Spring  Catalog}"),
-            QStringLiteral("PDB:USEEXISTING:{%1}").arg(file(QStringLiteral("prodnocog.pjt"))),
-            QStringLiteral("PDB:FIELDNAMES"), QStringLiteral("PDB:AUTOINSTALL:{0}")}));
+    const QDir work(folder);
+    EXPECT_EQ(mLauncher.arguments,
+              (QStringList{
+                  QStringLiteral("COMMAND:TOPDB"),
+                  QStringLiteral("PDB:INFILE:{%1}")
+                      .arg(work.filePath(QStringLiteral("Spring  Catalog.CSV"))),
+                  QStringLiteral("PDB:OUTFILE:{%1}")
+                      .arg(work.filePath(QStringLiteral("Spring  Catalog.pdb"))),
+                  QStringLiteral("PDB:DBNAME:{Spring  Catalog}"),
+                  QStringLiteral("PDB:USEEXISTING:{%1}").arg(file(QStringLiteral("prodnocog.pjt"))),
+                  QStringLiteral("PDB:FIELDNAMES"), QStringLiteral("PDB:AUTOINSTALL:{0}")}));
     EXPECT_TRUE(csvWhileRunning);
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Spring  Catalog.CSV"))));
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Spring  Catalog.pdb"))));
+    EXPECT_EQ(leftInTemp(), QStringList());
+    EXPECT_EQ(testsupport::fileBytes(file(QStringLiteral("Spring  Catalog.CSV"))),
+              "the user's own");
+    EXPECT_EQ(testsupport::fileBytes(file(QStringLiteral("Spring  Catalog.pdb"))),
+              "the user's own");
     EXPECT_EQ(mHelp.topics, QList<int>{2050});
 
     const QList<RecordedPrompt> &prompts = mPrompter.prompts();
@@ -221,6 +259,7 @@ TEST_F(HandheldTest, CancelOrAnEmptyNameWritesAndStartsNothing)
     EXPECT_FALSE(mExport.Palmpilot({}, 1));
     EXPECT_EQ(mLauncher.runs, 0);
     EXPECT_EQ(QDir(mDir.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(leftInTemp(), QStringList());
 }
 
 TEST_F(HandheldTest, GroupNamesThatCannotNameTheFilesAreRefused)
@@ -251,19 +290,23 @@ TEST_F(HandheldTest, AFailedConverterSendsNothing)
     // the next hand-off of that name starts afresh.
     mLauncher.outcome = {ConverterLauncher::Outcome::Kind::Finished, 1, {}};
     mLauncher.whileRunning = [&] {
-        testsupport::writeFile(file(QStringLiteral("Products.pdb")), "database");
+        testsupport::writeFile(mExport.databasePath(QStringLiteral("Products")), "database");
     };
     mPrompter.answer(Answer::Ok).type(QStringLiteral("Products"));
     EXPECT_FALSE(mExport.Palmpilot({}, 1));
-    EXPECT_EQ(QDir(mDir.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(leftInTemp(), QStringList());
     EXPECT_EQ(mPrompter.messageTexts().last(),
               QStringLiteral("The products were not sent to the handheld: the converter ended with "
                              "an error (exit status 1)."));
     EXPECT_EQ(mPrompter.prompts().last().caption, QStringLiteral("Palmpilot"));
     EXPECT_TRUE(mHelp.topics.isEmpty());
 
-    // One that could not be started, or did not end normally, leaves the files alone.
-    mLauncher.whileRunning = nullptr;
+    // One that did not end normally may still be at work: its files are kept, and the user
+    // is told where the CSV file is.
+    QString csv;
+    mLauncher.whileRunning = [&] {
+        csv = mExport.csvPath(QStringLiteral("Products"));
+    };
     mPrompter.clear();
     mLauncher.outcome = {ConverterLauncher::Outcome::Kind::Crashed, -1, {}};
     mPrompter.answer(Answer::Ok).type(QStringLiteral("Products"));
@@ -271,11 +314,13 @@ TEST_F(HandheldTest, AFailedConverterSendsNothing)
     EXPECT_EQ(mPrompter.messageTexts().last(),
               QStringLiteral("The products were not sent to the handheld: the converter stopped "
                              "unexpectedly. The file %1 is kept.")
-                  .arg(file(QStringLiteral("Products.CSV"))));
-    EXPECT_TRUE(QFileInfo::exists(file(QStringLiteral("Products.CSV"))));
+                  .arg(csv));
+    EXPECT_TRUE(QFileInfo::exists(csv));
+    QDir(QFileInfo(csv).absolutePath()).removeRecursively();
 
+    // One that could not be started never saw the files: they go.
+    mLauncher.whileRunning = nullptr;
     mPrompter.clear();
-    QFile::remove(file(QStringLiteral("Products.CSV")));
     mLauncher.outcome = {ConverterLauncher::Outcome::Kind::NotStarted, -1,
                          QStringLiteral("No such file or directory")};
     mPrompter.answer(Answer::Ok).type(QStringLiteral("Products"));
@@ -284,20 +329,59 @@ TEST_F(HandheldTest, AFailedConverterSendsNothing)
               QStringLiteral("The products were not sent to the handheld: the converter %1 could "
                              "not be started.\n\nNo such file or directory")
                   .arg(file(QStringLiteral("dorvane"))));
-    EXPECT_TRUE(QFileInfo::exists(file(QStringLiteral("Products.CSV"))));
+    EXPECT_EQ(leftInTemp(), QStringList());
 }
 
 TEST_F(HandheldTest, AFileThatCannotBeWrittenStopsBeforeTheConverter)
 {
+    using Step = common::SafeFile::Step;
     addTwelve();
-    ASSERT_TRUE(QDir(mDir.path()).mkdir(QStringLiteral("Busy.CSV")));
-    mPrompter.answer(Answer::Ok).type(QStringLiteral("Busy"));
+    struct Case
+    {
+        Step step;
+        int error;
+        const char *caption;
+    };
+    for (const Case c :
+         {Case{Step::Open, EACCES, "Error:70"}, Case{Step::Open, ENOENT, "Error:76"},
+          Case{Step::Open, EMFILE, "Error:75"}, Case{Step::Write, ENOSPC, "Error:61"},
+          Case{Step::Flush, EIO, "Error:57"}, Case{Step::Rename, EIO, "Error:57"}}) {
+        SCOPED_TRACE(c.caption);
+        testsupport::WriteFault fault(c.step, c.error, "Busy.CSV");
+        mPrompter.clear();
+        mPrompter.answer(Answer::Ok).type(QStringLiteral("Busy"));
+        EXPECT_FALSE(mExport.Palmpilot({}, 1));
+        EXPECT_TRUE(fault.struck());
+        EXPECT_EQ(mLauncher.runs, 0);
+        ASSERT_EQ(mPrompter.messageTexts().size(), 2);
+        EXPECT_EQ(mPrompter.messageTexts().last(),
+                  QStringLiteral("Error creating file for Palm application"));
+        EXPECT_EQ(mPrompter.prompts().last().caption, QLatin1String(c.caption));
+        EXPECT_EQ(leftInTemp(), QStringList());
+    }
+}
+
+TEST_F(HandheldTest, TheHourglassWhileTheFileIsWrittenAndConverted)
+{
+    mCatalogue.add({QStringLiteral("J-1"), QString::fromUtf8("\u65e5")});
+    QList<bool> busy;
+    mExport.setBusyHandler([&](bool on) { busy << on; });
+    bool busyWhileRunning = false;
+    mLauncher.whileRunning = [&] {
+        busyWhileRunning = !busy.isEmpty() && busy.last();
+    };
+    mPrompter.answer(Answer::Ok).type(QStringLiteral("Names"));
+    EXPECT_TRUE(mExport.Palmpilot({}, 1));
+    EXPECT_TRUE(busyWhileRunning);
+    // On for the writing, off for the message about the characters, on again, off at the end.
+    EXPECT_EQ(busy, (QList<bool>{true, false, true, false}));
+
+    // A file that cannot be written: the pointer is normal again for the message, and after.
+    busy.clear();
+    testsupport::WriteFault fault(common::SafeFile::Step::Open, EACCES);
+    mPrompter.answer(Answer::Ok).type(QStringLiteral("Names"));
     EXPECT_FALSE(mExport.Palmpilot({}, 1));
-    EXPECT_EQ(mLauncher.runs, 0);
-    ASSERT_EQ(mPrompter.messageTexts().size(), 2);
-    EXPECT_EQ(mPrompter.messageTexts().last(),
-              QStringLiteral("Error creating file for Palm application"));
-    EXPECT_EQ(mPrompter.prompts().last().caption, QStringLiteral("Error:75"));
+    EXPECT_EQ(busy, (QList<bool>{true, false, true, false, true, false}));
 }
 
 TEST(ProcessLauncherTest, ArgumentsArriveWholeAndTheOutcomeIsTold)

@@ -3,6 +3,7 @@
 #include "quotefixture.h"
 #include "rtfreader.h"
 
+#include "tests/support/writefault.h"
 #include "vendara/pricing/discountrate.h"
 #include "vendara/pricing/quotedocument.h"
 #include "vendara/pricing/quotenotes.h"
@@ -13,6 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+// std
+#include <cerrno>
 
 namespace {
 
@@ -195,6 +199,29 @@ TEST_F(QuoteNotes_, ReportsAFailedSaveWithTheFileAndTheReason)
         << saved.message();
     EXPECT_TRUE(message.endsWith(QStringLiteral("Is a directory"))) << saved.message();
     EXPECT_FALSE(mNotes.heading());
+}
+
+TEST_F(QuoteNotes_, AFailureAtAnyStepKeepsTheOldNote)
+{
+    using Step = common::SafeFile::Step;
+    ASSERT_TRUE(mNotes.save(QStringLiteral("Old head"), QStringLiteral("Old closing")).ok());
+    const QString closing = file(QStringLiteral("QuoteNote.txt"));
+    for (const Step step : {Step::Open, Step::Write, Step::Flush, Step::Rename}) {
+        testsupport::WriteFault fault(step, ENOSPC, "QuoteNote.txt");
+        const auto saved = mNotes.save(QStringLiteral("New head"), QStringLiteral("New closing"));
+        EXPECT_TRUE(fault.struck());
+        ASSERT_FALSE(saved.ok());
+        EXPECT_EQ(QString::fromStdString(saved.message()),
+                  QStringLiteral("The quote note could not be saved to %1.\n\n%2 %1: No space "
+                                 "left on device")
+                      .arg(closing, step == Step::Rename ? QStringLiteral("Cannot replace")
+                                                         : QStringLiteral("Cannot write")));
+        EXPECT_EQ(fileBytes(closing), QByteArray("Old closing"));
+        EXPECT_EQ(fileBytes(file(QStringLiteral("QuoteNoteHead.txt"))), QByteArray("Old head"));
+        EXPECT_EQ(
+            QDir(mDir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({QStringLiteral("QuoteNote.txt"), QStringLiteral("QuoteNoteHead.txt")}));
+    }
 }
 
 TEST_F(QuoteNotes_, CopyStopsWhenANoteIsMissingAndFollowsNoIncludes)

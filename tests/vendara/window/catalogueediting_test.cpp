@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 // std
@@ -270,6 +271,36 @@ TEST_F(CatalogueEditingTest, NewProductIsStoredWithSortedPricePointsAfterARestar
     again.setCurrentRow(2);
     EXPECT_EQ(schedule().model()->index(4, 0).data().toString(), QStringLiteral("1,000"));
     EXPECT_EQ(general().txtNotes()->toPlainText(), QStringLiteral("Line 1\nLine 2"));
+}
+
+TEST_F(CatalogueEditingTest, ALineBreakTypedAtTheStartOfTheNotesKeepsTheProductWhole)
+{
+    // As a new user would: in edit mode, the cursor at the start of the notes, Enter, leave
+    // edit mode, close, start again.
+    frmMain &window = open();
+    run("Edit");
+    general().txtNotes()->setPlainText(QStringLiteral("Keep dry"));
+    for (QPlainTextEdit *box : {general().txtNotes(), general().txtIncludes()}) {
+        box->moveCursor(QTextCursor::Start);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    EXPECT_EQ(general().txtIncludes()->toPlainText(), QStringLiteral("\n\nWashers"));
+    run("Edit");
+    // The window shows what will be saved.
+    EXPECT_EQ(cell(1, product::Notes), QStringLiteral("Keep dry"));
+    EXPECT_EQ(cell(1, product::Includes), QStringLiteral("Washers"));
+    EXPECT_EQ(general().txtNotes()->toPlainText(), QStringLiteral("Keep dry"));
+    EXPECT_EQ(general().txtIncludes()->toPlainText(), QStringLiteral("Washers"));
+    window.close();
+
+    open();
+    EXPECT_EQ(mContext->products().Count(), 3);
+    EXPECT_EQ(cell(1, product::PartNumber), QStringLiteral("A-1"));
+    EXPECT_EQ(cell(1, product::Notes), QStringLiteral("Keep dry"));
+    EXPECT_EQ(cell(1, product::Includes), QStringLiteral("Washers"));
+    EXPECT_EQ(cell(1, product::pricePointPrice(1)), QStringLiteral("11.00"));
+    EXPECT_EQ(cell(2, product::PartNumber), QStringLiteral("b-2"));
 }
 
 TEST_F(CatalogueEditingTest, HeaderSortWhileEditingDiscardsUncommittedText)
