@@ -4,6 +4,7 @@
 
 #include "texts.h"
 
+#include "common/prompt/prompter.h"
 #include "common/qt/cp1252text.h"
 
 namespace dorvane {
