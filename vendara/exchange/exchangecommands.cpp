@@ -1,5 +1,6 @@
 #include "exchangecommands.h"
 
+#include "exchangetexts.h"
 #include "frmupdate.h"
 
 #include "vendara/store/productcolumns.h"
@@ -88,6 +89,7 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from, const QString &fi
     FrmUpdate::MainWindowSteps steps;
     steps.endEditing = [this] {
         endEditing();
+        beginImport();
     };
     steps.setTag = [editor](const QString &tag) {
         if (editor)
@@ -98,11 +100,14 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from, const QString &fi
     };
     steps.applied = [this](const ImportRecord &record) {
         mHistory.recordApplied(record);
+        pushImportStep(record, false);
+        endImport();
     };
     auto *window = new FrmUpdate(context.products(), context.prompter(), path, context.help(),
                                  std::move(steps), &mWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
+    connect(window, &QObject::destroyed, this, [this] { endImport(); });
     if (!window->load()) {
         delete window;
         return;
@@ -126,13 +131,51 @@ void ExchangeCommands::rebind()
         mWindow.showCurrentDetails();
 }
 
+void ExchangeCommands::beginImport()
+{
+    if (mImportRecording)
+        return;
+    mRowBeforeImport = mWindow.currentRow();
+    mImportRecording.emplace(mWindow.history());
+}
+
+void ExchangeCommands::endImport()
+{
+    mImportRecording.reset();
+}
+
+void ExchangeCommands::pushImportStep(const ImportRecord &record, bool removal)
+{
+    if (record.isEmpty())
+        return;
+    ImportHistory *imports = &mHistory;
+    auto takeBack = [record, imports](Products &products) {
+        record.revert(products);
+        imports->clear();
+    };
+    auto makeAgain = [record, imports](Products &products) {
+        record.apply(products);
+        imports->recordApplied(record);
+    };
+    if (removal)
+        mWindow.history().pushApplied(texts::removeImportStep(), makeAgain, takeBack,
+                                      mRowBeforeImport, mWindow.currentRow());
+    else
+        mWindow.history().pushApplied(texts::importStep(), takeBack, makeAgain,
+                                      mRowBeforeImport, mWindow.currentRow());
+}
+
 void ExchangeCommands::undoLastImport()
 {
     if (mUpdate || !mHistory.canUndo() || !mHistory.confirmUndo(mWindow.context().prompter()))
         return;
     endEditing();
+    beginImport();
+    const ImportRecord record = *mHistory.last();
     mHistory.undo(mWindow.context().products());
     rebind();
+    pushImportStep(record, true);
+    endImport();
 }
 
 void ExchangeCommands::exportProducts(SpreadsheetQuestions::From from)

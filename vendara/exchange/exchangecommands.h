@@ -12,9 +12,14 @@
 #include "spreadsheetfiles.h"
 #include "spreadsheetquestions.h"
 
+#include "vendara/window/producthistory.h"
+
 // Qt
 #include <QObject>
 #include <QPointer>
+
+// std
+#include <optional>
 
 namespace vendara {
 
@@ -57,6 +62,14 @@ private:
 
     // Ends edit mode (committing what was typed), as before an import.
     void endEditing();
+    // From the end of edit mode before an import's first row until the import is a step of
+    // the product history (or the update window closes without one), the history knows the
+    // table changes are the import's.
+    void beginImport();
+    void endImport();
+    // An import (or its removal by "Undo Last Import") as one step of the product history:
+    // undoing and redoing it also tell the import history whether there is an import to undo.
+    void pushImportStep(const ImportRecord &record, bool removal);
     // The grid shows the product table again from its first row, with its details.
     void rebind();
 
@@ -67,6 +80,8 @@ private:
     HandheldExport mHandheld;
     QPointer<FrmUpdate> mUpdate;
     ImportHistory mHistory;
+    std::optional<ProductHistory::Recording> mImportRecording;
+    int mRowBeforeImport = 0;
 };
 
 } // namespace vendara

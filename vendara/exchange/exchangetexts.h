@@ -273,6 +273,15 @@ inline QString undoImportCaption()
 {
     return QStringLiteral("Undo Last Import");
 }
+// The import's steps in the product history ("&Undo Import from Spreadsheet").
+inline QString importStep()
+{
+    return QStringLiteral("Import from Spreadsheet");
+}
+inline QString removeImportStep()
+{
+    return QStringLiteral("Remove Last Import");
+}
 
 // The hand-off to the handheld.
 inline QString sendShownQuestion()

@@ -20,6 +20,7 @@
 #include "vendara/window/frmmain.h"
 #include "vendara/window/generaltab.h"
 #include "vendara/window/productgrid.h"
+#include "vendara/window/producthistory.h"
 
 // Qt
 #include <QAction>
@@ -492,6 +493,47 @@ TEST_F(ExchangeWindowTest, TheGridsHighlightIsNoSelectionForTheHandheld)
     ASSERT_FALSE(pointers.isEmpty());
     EXPECT_TRUE(pointers.contains(int(Qt::WaitCursor)));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// An import is one step of the product history: "&Undo" takes it back (and with it the
+// "Undo Last Import" item), "&Redo" makes it again, and "Undo Last Import" is a step of its
+// own that "&Undo" takes back.
+TEST_F(ExchangeWindowTest, AnImportIsOneStepOfTheProductHistory)
+{
+    const QByteArray saved = testsupport::readBytes(catalogue());
+    QUndoStack &stack = mWindow->history().stack();
+    QAction *undoImport = mWindow->action(QStringLiteral("mnuFileUndoImport"));
+    FrmUpdate *window = openUpdate(testsupport::spreadsheet(QStringLiteral("basic.xlsx")));
+    ASSERT_NE(window, nullptr);
+    pressOk(window);
+    ASSERT_EQ(mContext->products().Count(), 6);
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), QStringLiteral("Import from Spreadsheet"));
+    EXPECT_TRUE(undoImport->isEnabled());
+
+    mWindow->history().undo();
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_FALSE(undoImport->isEnabled());
+    const QString undone = QDir(mDir.path()).filePath(QStringLiteral("undone.dat"));
+    ASSERT_TRUE(mContext->products().WriteProds(undone).ok());
+    EXPECT_EQ(testsupport::readBytes(undone), saved);
+
+    mWindow->history().redo();
+    EXPECT_EQ(mContext->products().Count(), 6);
+    EXPECT_EQ(table().cell(2, product::PartNumber).toText(), QStringLiteral("PN-1001"));
+    EXPECT_TRUE(undoImport->isEnabled());
+
+    mPrompter.answer(Answer::Yes);
+    undoImport->trigger();
+    EXPECT_EQ(mContext->products().Count(), 2);
+    ASSERT_EQ(stack.count(), 2);
+    EXPECT_EQ(stack.undoText(), QStringLiteral("Remove Last Import"));
+    EXPECT_FALSE(undoImport->isEnabled());
+
+    mWindow->history().undo();
+    EXPECT_EQ(mContext->products().Count(), 6);
+    EXPECT_TRUE(undoImport->isEnabled());
+    EXPECT_EQ(stack.undoText(), QStringLiteral("Import from Spreadsheet"));
 }
 
 } // namespace
