@@ -1,6 +1,7 @@
 #include "exchangecommands.h"
 
 #include "frmupdate.h"
+#include "workbookprocess.h"
 
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
@@ -97,12 +98,11 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from)
                                  std::move(steps), &mWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
-    if (!window->load()) {
-        delete window;
-        return;
-    }
     mUpdate = window;
     window->show();
+    // The window stays responsive while the reader process works, and its Cancel stops it.
+    window->load(new WorkbookProcess(
+        context.folder().programFile(QString::fromLatin1(WorkbookProcess::kProgramName))));
 }
 
 void ExchangeCommands::exportProducts(SpreadsheetQuestions::From from)

@@ -32,7 +32,8 @@ public:
     // The update window while it is open.
     [[nodiscard]] FrmUpdate *updateWindow() const;
 
-    // The spreadsheet update question, the workbook, then the update window (not waited for).
+    // The spreadsheet update question, the workbook, then the update window, which reads the
+    // workbook in the reader process (neither is waited for).
     void update(SpreadsheetQuestions::From from);
     // The export question, then the export.
     void exportProducts(SpreadsheetQuestions::From from);

@@ -2,6 +2,7 @@
 
 #include "exchangetexts.h"
 #include "spreadsheetimport.h"
+#include "workbookprocess.h"
 
 #include "vendara/store/helptopics.h"
 
@@ -151,11 +152,32 @@ FrmUpdate::FrmUpdate(Products &products, prompt::Prompter &prompter, const QStri
 
 FrmUpdate::~FrmUpdate() = default;
 
-bool FrmUpdate::load()
+void FrmUpdate::load(WorkbookProcess *reader)
 {
+    mReader = reader;
+    reader->setParent(this);
     setBusy(true);
-    const bool loaded = mForm.loadsheet();
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (control != mCmdCancel && control != mCmdHelp
+            && (qobject_cast<QComboBox *>(control) != nullptr || control == mCmdOK
+                || control == mChkIgnore || control == mOptAdd))
+            control->setEnabled(false);
+    }
+    connect(reader, &WorkbookProcess::finished, this, &FrmUpdate::readFinished);
+    reader->start(mForm.workbookPath());
+}
+
+void FrmUpdate::readFinished()
+{
+    Workbook::OpenResult read = mReader->takeResult();
+    mReader->deleteLater();
+    mReader = nullptr;
     setBusy(false);
+    if (!read.workbook)
+        hide(); // the message stands alone, then the window goes
+    const bool ok = mForm.loadsheet(std::move(read));
+    for (QWidget *control : findChildren<QWidget *>())
+        control->setEnabled(true);
     for (int list = 0; list < UpdateFields::kListCount; ++list) {
         QComboBox *combo = mFields[std::size_t(list)];
         const QSignalBlocker quiet(combo);
@@ -163,7 +185,9 @@ bool FrmUpdate::load()
         combo->addItems(mForm.entries(list));
     }
     showSelections();
-    return loaded;
+    emit loaded(ok);
+    if (!ok)
+        reject();
 }
 
 void FrmUpdate::showSelections()
@@ -231,6 +255,20 @@ void FrmUpdate::cancelClicked()
         return;
     }
     reject();
+}
+
+void FrmUpdate::reject()
+{
+    // Cancel, Escape or the window's close button while the workbook is read: the reader is
+    // killed and the window goes at once.
+    if (mReader) {
+        mReader->disconnect(this);
+        mReader->cancel();
+        mReader = nullptr;
+        setBusy(false);
+        emit loaded(false);
+    }
+    QDialog::reject();
 }
 
 void FrmUpdate::closeEvent(QCloseEvent *event)

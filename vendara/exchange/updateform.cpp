@@ -14,19 +14,20 @@ UpdateForm::UpdateForm(Products &products, prompt::Prompter &prompter, QString w
     mSelection.fill(-1);
 }
 
-void UpdateForm::notAWorkbook(int errorNumber)
+void UpdateForm::notAWorkbook(int errorNumber, const QString &detail)
 {
-    mPrompter.message(texts::notAnExcelFile(), texts::errorNumberCaption(errorNumber),
-                      prompt::Buttons::Ok, prompt::Icon::Exclamation);
+    mPrompter.message({texts::notAnExcelFile(), texts::errorNumberCaption(errorNumber),
+                       prompt::Buttons::Ok, prompt::Icon::Exclamation, detail});
 }
 
-bool UpdateForm::loadsheet()
+bool UpdateForm::loadsheet(Workbook::OpenResult opened)
 {
     mHeadings.clear();
     mSelection.fill(-1);
-    const Workbook::OpenResult opened = Workbook::open(mPath);
+    mSheet.reset();
     if (!opened.workbook) {
-        notAWorkbook(opened.errorNumber);
+        if (opened.errorNumber != Workbook::kCancelled)
+            notAWorkbook(opened.errorNumber, opened.detail);
         return false;
     }
     const UpdateFields::Headings headings = UpdateFields::readHeadings(*opened.workbook);
@@ -35,6 +36,7 @@ bool UpdateForm::loadsheet()
         return false;
     }
     mHeadings = headings.texts;
+    mSheet = std::move(opened.workbook);
     for (int list = 0; list < UpdateFields::kListCount; ++list) {
         const int position = UpdateFields::preselection(list, mHeadings);
         mSelection[std::size_t(list)] = position;
@@ -72,16 +74,14 @@ std::unique_ptr<SpreadsheetImport> UpdateForm::start()
                           prompt::Buttons::Ok);
         return nullptr;
     }
-    Workbook::OpenResult opened = Workbook::open(mPath);
-    if (!opened.workbook) {
-        notAWorkbook(opened.errorNumber);
+    if (!mSheet)
         return nullptr;
-    }
     std::array<QChar, UpdateFields::kListCount> letters;
     for (int list = 0; list < UpdateFields::kListCount; ++list)
         letters[std::size_t(list)] = UpdateFields::letter(list, mSelection[std::size_t(list)]);
-    return std::make_unique<SpreadsheetImport>(mProducts, mPrompter, std::move(opened.workbook),
-                                               letters, mIgnoreFirstRow ? 2 : 1);
+    return std::make_unique<SpreadsheetImport>(mProducts, mPrompter,
+                                               std::make_unique<Workbook>(*mSheet), letters,
+                                               mIgnoreFirstRow ? 2 : 1);
 }
 
 QString UpdateForm::progressCaption(const QString &caption, int rowCounter)
