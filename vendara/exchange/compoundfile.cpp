@@ -11,7 +11,6 @@ namespace vendara {
 namespace {
 
 constexpr quint32 kEndOfChain = 0xFFFFFFFE;
-constexpr quint32 kFreeSector = 0xFFFFFFFF;
 constexpr quint32 kLastRegularSector = 0xFFFFFFFA;
 
 quint16 u16(const QByteArray &bytes, qsizetype at)
