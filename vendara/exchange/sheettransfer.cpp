@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QLocale>
+#include <QStringDecoder>
 
 namespace vendara {
 
@@ -55,7 +56,9 @@ std::optional<QString> unescaped(QByteArrayView text)
             return std::nullopt;
         }
     }
-    return QString::fromUtf8(out);
+    // A text may start with U+FEFF: it is kept, not taken as a byte order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(out);
 }
 
 QByteArray cellLine(int row, int column, const SheetCell &cell)

@@ -4,6 +4,8 @@
 
 #include "damagedfiles.h"
 
+#include "vendara/exchange/biffcheck.h"
+#include "vendara/exchange/compoundfile.h"
 #include "vendara/exchange/workbook.h"
 
 // Qt
@@ -63,10 +65,36 @@ TEST(DamagedWorkbookTest, FilesThatUsedToBeReadPastTheirEnd)
         EXPECT_FALSE(result.workbook);
         EXPECT_EQ(result.errorNumber, Workbook::kNotAWorkbook);
     }
+    // A sheet with a second DIMENSIONS record made FreeXL free memory it did not own.
+    EXPECT_EQ(Workbook::open(damaged.filePath(QStringLiteral("freexl-open.xls"))).errorNumber,
+              Workbook::kNotAWorkbook);
     // FreeXL refuses this one itself.
     EXPECT_EQ(
         Workbook::open(damaged.filePath(QStringLiteral("record-stream-shifted.xls"))).errorNumber,
         Workbook::kNotAWorkbook);
+}
+
+// FreeXL sizes a sheet's cells at its DIMENSIONS record; a second one in the same sheet made it
+// free memory it did not own.
+TEST(DamagedWorkbookTest, ASheetHoldsOneWholeDimensionsRecord)
+{
+    QFile file(QStringLiteral(TEST_DATA_DIR "/spreadsheets/basic.xls"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto document = vendara::CompoundFile::parse(file.readAll());
+    ASSERT_TRUE(document);
+    const auto stream = document->stream(QStringLiteral("Workbook"));
+    ASSERT_TRUE(stream);
+    ASSERT_TRUE(vendara::BiffCheck::wellFormed(*stream));
+    const qsizetype dimensions = stream->indexOf(QByteArray("\x00\x02\x0E\x00", 4));
+    ASSERT_GT(dimensions, 0);
+    const QByteArray record = stream->mid(dimensions, 4 + 14);
+
+    QByteArray twice = *stream;
+    twice.insert(dimensions, record);
+    EXPECT_FALSE(vendara::BiffCheck::wellFormed(twice));
+    QByteArray shortened = *stream;
+    shortened.replace(dimensions, 4 + 14, QByteArray("\x00\x02\x0A\x00", 4) + record.mid(4, 10));
+    EXPECT_FALSE(vendara::BiffCheck::wellFormed(shortened));
 }
 
 // The damaged workbooks that once crashed, froze or exhausted the program are refused here, in

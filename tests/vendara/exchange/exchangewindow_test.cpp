@@ -194,6 +194,8 @@ TEST_F(ExchangeWindowTest, DamagedWorkbooksGiveTheMessageAndTheProgramGoesOn)
              Case{damaged::difatLoop(folder), QStringLiteral("Error 432")},
              Case{damaged::fatRepeated(folder), QStringLiteral("Error 432")},
              Case{damaged::relationshipAboveRoot(folder), QStringLiteral("Error 432")},
+             Case{QStringLiteral(TEST_DATA_DIR "/spreadsheets/damaged/freexl-open.xls"),
+                  QStringLiteral("Error 432")},
              Case{damaged::hugeDuration(folder), QStringLiteral("Error 13")}, // no heading
          }) {
         SCOPED_TRACE(c.path.toStdString());
