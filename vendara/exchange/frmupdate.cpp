@@ -157,12 +157,7 @@ void FrmUpdate::load(WorkbookProcess *reader)
     mReader = reader;
     reader->setParent(this);
     setBusy(true);
-    for (QWidget *control : findChildren<QWidget *>()) {
-        if (control != mCmdCancel && control != mCmdHelp
-            && (qobject_cast<QComboBox *>(control) != nullptr || control == mCmdOK
-                || control == mChkIgnore || control == mOptAdd))
-            control->setEnabled(false);
-    }
+    setChoicesEnabled(false);
     connect(reader, &WorkbookProcess::finished, this, &FrmUpdate::readFinished);
     reader->start(mForm.workbookPath());
 }
@@ -176,8 +171,7 @@ void FrmUpdate::readFinished()
     if (!read.workbook)
         hide(); // the message stands alone, then the window goes
     const bool ok = mForm.loadsheet(std::move(read));
-    for (QWidget *control : findChildren<QWidget *>())
-        control->setEnabled(true);
+    setChoicesEnabled(true);
     for (int list = 0; list < UpdateFields::kListCount; ++list) {
         QComboBox *combo = mFields[std::size_t(list)];
         const QSignalBlocker quiet(combo);
@@ -188,6 +182,15 @@ void FrmUpdate::readFinished()
     emit loaded(ok);
     if (!ok)
         reject();
+}
+
+void FrmUpdate::setChoicesEnabled(bool on)
+{
+    for (QComboBox *combo : mFields)
+        combo->setEnabled(on);
+    for (QWidget *control : {static_cast<QWidget *>(mChkIgnore), static_cast<QWidget *>(mOptAdd),
+                             static_cast<QWidget *>(mCmdOK)})
+        control->setEnabled(on);
 }
 
 void FrmUpdate::showSelections()

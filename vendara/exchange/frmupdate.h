@@ -86,6 +86,8 @@ private:
     void showSelections();
     void setBusy(bool busy);
     void readFinished();
+    // The lists, the check box, the option and OK, which wait for the workbook.
+    void setChoicesEnabled(bool on);
 
     UpdateForm mForm;
     HelpTopics *mHelp;
