@@ -139,6 +139,46 @@ int main(int argc, char **argv)
               vendara::SheetTransfer::toBytes(read));
     }
 
+    // Small packages, so that the fuzzer's changes land on the parts that matter: relative
+    // and absolute relationship targets, inline strings, a formula, nested text.
+    const QByteArray relsStart =
+        "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/"
+        "package/2006/relationships\">";
+    const QByteArray officeDocument =
+        "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+    const QByteArray worksheet =
+        "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+    ok = write(xlsx, QStringLiteral("minimal"),
+               fuzz::packageInput(
+                   {{"_rels/.rels", relsStart + "<Relationship Id=\"rId1\" Type=\"" + officeDocument
+                                        + "\" Target=\"./xl/workbook.xml\"/></Relationships>"},
+                    {"xl/workbook.xml", "<workbook xmlns:r=\"http://schemas.openxmlformats.org/"
+                                        "officeDocument/2006/relationships\"><workbookPr "
+                                        "date1904=\"0\"/><sheets><sheet "
+                                        "name=\"S\" sheetId=\"1\" r:id=\"rId7\"/></sheets>"
+                                        "</workbook>"},
+                    {"xl/_rels/workbook.xml.rels",
+                     relsStart + "<Relationship Id=\"rId7\" Type=\"" + worksheet
+                         + "\" Target=\"../xl/worksheets/s.xml\"/></Relationships>"},
+                    {"xl/worksheets/s.xml",
+                     "<worksheet><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>"
+                     "Part Number</t></is></c><c r=\"B1\"><f>1+1</f><v>2</v></c></row>"
+                     "</sheetData></worksheet>"}}))
+         && ok;
+    ok = write(ods, QStringLiteral("minimal"),
+               fuzz::packageInput(
+                   {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                    {"content.xml",
+                     "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:"
+                     "xmlns:office:1.0\" xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:"
+                     "table:1.0\" xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">"
+                     "<office:body><office:spreadsheet><table:table><table:table-row>"
+                     "<table:table-cell><text:p><text:span>Part</text:span> Number</text:p>"
+                     "</table:table-cell><table:table-cell office:value-type=\"time\" "
+                     "office:time-value=\"PT10H30M05S\"/></table:table-row></table:table>"
+                     "</office:spreadsheet></office:body></office:document-content>"}}))
+         && ok;
+
     // Text sheets: the export's own tab-separated form, and comma-separated text.
     vendara::Table table;
     fillSampleProducts(table);
