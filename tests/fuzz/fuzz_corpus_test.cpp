@@ -9,7 +9,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
+
+namespace fuzz {
+
+// The target's name in test names and messages.
+void PrintTo(const Target &target, std::ostream *out)
+{
+    *out << target.name;
+}
+
+} // namespace fuzz
 
 namespace {
 
