@@ -27,6 +27,7 @@ struct Message
     QString caption;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    QString detail; // more on the cause, behind the box's "Show Details..." button; often empty
 };
 
 struct InputRequest
@@ -78,7 +79,7 @@ public:
     Answer message(const QString &text, const QString &caption, Buttons buttons = Buttons::Ok,
                    Icon icon = Icon::None)
     {
-        return message(Message{text, caption, buttons, icon});
+        return message(Message{text, caption, buttons, icon, {}});
     }
     std::optional<QString> input(const QString &promptText, const QString &title,
                                  const QString &defaultText = {})

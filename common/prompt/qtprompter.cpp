@@ -82,6 +82,8 @@ Answer QtPrompter::message(const Message &message)
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, qtButtons(message.buttons),
                     mParent);
     box.setAccessibleName(message.caption);
+    if (!message.detail.isEmpty())
+        box.setDetailedText(message.detail);
     for (QAbstractButton *button : box.buttons())
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
     box.exec();

@@ -144,9 +144,11 @@ common::Status RegistryFile::fromBytes(const QByteArray &bytes)
     else
         mLineEnd = QStringLiteral("\n");
     QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    // The CR of each CR LF; a CR at the very end of a file cut short stays, as it is written
+    // back without a line end.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].endsWith(QLatin1Char('\r')))
+            lines[i].chop(1);
     }
     const QString first = lines.isEmpty() ? QString() : lines.constFirst().trimmed();
     if (first != kHeader5 && first != kHeader4) {

@@ -1,5 +1,5 @@
-// The Qt dialogs behind the prompt interface, driven while they are open: the password input
-// box, where a file dialog starts, and the filter the user chose.
+// The Qt dialogs behind the prompt interface, driven while they are open: a message's details,
+// the password input box, where a file dialog starts, and the filter the user chose.
 
 #include "common/prompt/qtprompter.h"
 
@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -46,6 +47,22 @@ void whenOpen(std::function<void(T &)> act)
         act(*dialog);
     });
     poll->start(10);
+}
+
+TEST(QtPrompter, AMessageShowsItsDetailsBehindItsButton)
+{
+    prompt::QtPrompter prompter;
+    QStringList details;
+    for (const QString &detail : {QStringLiteral("The reader crashed."), QString()}) {
+        whenOpen<QMessageBox>([&](QMessageBox &box) {
+            details << box.detailedText();
+            box.accept();
+        });
+        prompter.message({QStringLiteral("This file is not an Excel 97 file."),
+                          QStringLiteral("Error 440"), prompt::Buttons::Ok,
+                          prompt::Icon::Exclamation, detail});
+    }
+    EXPECT_EQ(details, (QStringList{QStringLiteral("The reader crashed."), QString()}));
 }
 
 TEST(QtPrompter, PasswordInputShowsAsterisks)

@@ -180,6 +180,12 @@ TEST_F(RegistryFileTest, EncodingAndLineEndsOfTheFileAreKept)
     ASSERT_TRUE(reg.load(lf).ok());
     ASSERT_TRUE(reg.setDword(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("x"), 2).ok());
     EXPECT_EQ(read(lf), QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=dword:00000002\n"));
+
+    // A file cut between the CR and the LF of its last line is written back as it was.
+    const QByteArray cut = "REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:00000000\r";
+    ASSERT_TRUE(reg.load(write(cut)).ok());
+    EXPECT_EQ(reg.serialize(), cut);
+    EXPECT_EQ(reg.dwordValue(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("x")), 0u);
 }
 
 TEST_F(RegistryFileTest, ASetValueReadsBackAsSetOrFails)

@@ -86,6 +86,7 @@ Answer ScriptedPrompter::message(const prompt::Message &message)
     p.caption = message.caption;
     p.buttons = message.buttons;
     p.icon = message.icon;
+    p.detail = message.detail;
     mPrompts.append(p);
     if (message.buttons == prompt::Buttons::Ok)
         return Answer::Ok;

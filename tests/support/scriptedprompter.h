@@ -25,6 +25,7 @@ struct RecordedPrompt
     QString caption; // message caption, input title
     prompt::Buttons buttons = prompt::Buttons::Ok;
     prompt::Icon icon = prompt::Icon::None;
+    QString detail; // message details
     prompt::InputRequest input;
     prompt::FileRequest file;
 };

@@ -16,6 +16,7 @@ constexpr quint16 kSst = 0x00FC;
 constexpr quint16 kLabel = 0x0204;
 constexpr quint16 kFormat = 0x041E;
 constexpr quint16 kFont = 0x0031;
+constexpr quint16 kDimensions = 0x0200;
 constexpr int kMaxRecord = 8224;
 
 struct Record
@@ -194,11 +195,20 @@ bool BiffCheck::wellFormed(const QByteArray &stream)
         return false;
 
     bool sawEof = false;
+    // FreeXL sizes a sheet's cells at its DIMENSIONS record. A second one before the EOF record
+    // makes it keep the old cells under the new size: it then reads and frees past them. (A
+    // BOF without an EOF before it does not start a new sheet for FreeXL, so only EOF counts.)
+    int dimensionsSinceEof = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Record &r = records[i];
         switch (r.type) {
         case biff::kEof:
             sawEof = true;
+            dimensionsSinceEof = 0;
+            break;
+        case kDimensions:
+            if (++dimensionsSinceEof > 1 || r.size < (biff8 ? 12 : 8))
+                return false;
             break;
         case kSst:
             if (!sharedStringsFit(stream, records, i))

@@ -1,8 +1,9 @@
 // A check of an Excel 97-2003 workbook stream before FreeXL reads it. FreeXL trusts the
 // lengths inside the records: a damaged file whose records claim texts longer than the
 // records hold makes it read past its buffers. The check walks every record and refuses a
-// stream whose records do not fit, or whose texts (shared strings with their continuations,
-// sheet names, cell texts, number formats, font names) run past their records.
+// stream whose records do not fit, whose texts (shared strings with their continuations,
+// sheet names, cell texts, number formats, font names) run past their records, or whose sheet
+// holds more than one DIMENSIONS record (FreeXL then frees memory it does not own).
 #pragma once
 
 // Qt

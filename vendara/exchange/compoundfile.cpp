@@ -3,12 +3,14 @@
 // Qt
 #include <QtEndian>
 
+// std
+#include <algorithm>
+
 namespace vendara {
 
 namespace {
 
 constexpr quint32 kEndOfChain = 0xFFFFFFFE;
-constexpr quint32 kFreeSector = 0xFFFFFFFF;
 constexpr quint32 kLastRegularSector = 0xFFFFFFFA;
 
 quint16 u16(const QByteArray &bytes, qsizetype at)
@@ -53,28 +55,44 @@ std::optional<CompoundFile> CompoundFile::parse(QByteArray bytes)
         return offset + file.mSectorSize <= b.size() ? offset : -1;
     };
 
-    // The sectors of the allocation table: 109 in the header, the rest in DIFAT sectors.
+    // The sectors of the allocation table: 109 in the header, the rest in a chain of DIFAT
+    // sectors. No table can need more sectors than the file has, no sector is named twice
+    // (the table would repeat itself and every chain through it grow without end), and the
+    // DIFAT chain visits each sector once: a sector that names itself as the next one ends in
+    // a refusal instead of four billion rounds.
+    if (fatSectors > quint64(sectorCount))
+        return std::nullopt;
+    std::vector<bool> used(std::size_t(sectorCount), false);
     std::vector<quint32> fatList;
+    auto addFatSector = [&](quint32 sector) {
+        if (sector > kLastRegularSector || fatList.size() >= fatSectors)
+            return true;
+        if (sector >= used.size() || used[sector])
+            return false;
+        used[sector] = true;
+        fatList.push_back(sector);
+        return true;
+    };
     for (int i = 0; i < 109; ++i) {
-        const quint32 sector = u32(b, 0x4C + 4 * i);
-        if (sector <= kLastRegularSector)
-            fatList.push_back(sector);
+        if (!addFatSector(u32(b, 0x4C + 4 * i)))
+            return std::nullopt;
     }
     const int perDifat = file.mSectorSize / 4 - 1;
-    for (quint32 n = 0; n < difatSectors && nextDifat <= kLastRegularSector; ++n) {
+    std::vector<bool> difatVisited(std::size_t(sectorCount), false);
+    for (quint32 n = 0;
+         n < difatSectors && nextDifat <= kLastRegularSector && fatList.size() < fatSectors; ++n) {
         const qint64 offset = sectorOffset(nextDifat);
-        if (offset < 0 || fatList.size() > std::size_t(sectorCount))
+        if (offset < 0 || difatVisited[nextDifat])
             return std::nullopt;
+        difatVisited[nextDifat] = true;
         for (int i = 0; i < perDifat; ++i) {
-            const quint32 sector = u32(b, offset + 4 * i);
-            if (sector <= kLastRegularSector)
-                fatList.push_back(sector);
+            if (!addFatSector(u32(b, offset + 4 * i)))
+                return std::nullopt;
         }
         nextDifat = u32(b, offset + 4 * perDifat);
     }
     if (fatList.size() < fatSectors)
         return std::nullopt;
-    fatList.resize(fatSectors);
     for (const quint32 sector : fatList) {
         const qint64 offset = sectorOffset(sector);
         if (offset < 0)
@@ -125,20 +143,23 @@ std::optional<CompoundFile> CompoundFile::parse(QByteArray bytes)
 
 std::optional<QByteArray> CompoundFile::chain(quint32 start, quint64 size) const
 {
+    // A chain visits each sector of the file at most once: a loop is a damaged file, and the
+    // bytes gathered can never exceed the file's own size.
+    const std::size_t sectors = std::min<std::size_t>(
+        mFat.size(), std::size_t(std::max<qsizetype>(0, mBytes.size() / mSectorSize - 1)));
+    std::vector<bool> visited(sectors, false);
     QByteArray out;
     quint32 sector = start;
-    std::size_t steps = 0;
     const bool bounded = size != ~quint64(0);
     while (sector != kEndOfChain && (!bounded || quint64(out.size()) < size)) {
-        if (sector >= mFat.size() || sector > kLastRegularSector || ++steps > mFat.size())
+        if (sector >= sectors || visited[sector])
             return std::nullopt;
+        visited[sector] = true;
         const qint64 offset = qint64(sector + 1) * mSectorSize;
         if (offset + mSectorSize > mBytes.size())
             return std::nullopt;
         out.append(mBytes.constData() + offset, mSectorSize);
         sector = mFat[sector];
-        if (sector == kFreeSector)
-            return std::nullopt;
     }
     if (bounded) {
         if (quint64(out.size()) < size)
@@ -150,15 +171,16 @@ std::optional<QByteArray> CompoundFile::chain(quint32 start, quint64 size) const
 
 std::optional<QByteArray> CompoundFile::miniChain(quint32 start, quint64 size) const
 {
+    const std::size_t sectors =
+        std::min<std::size_t>(mMiniFat.size(), std::size_t(mMiniStream.size() / mMiniSectorSize));
+    std::vector<bool> visited(sectors, false);
     QByteArray out;
     quint32 sector = start;
-    std::size_t steps = 0;
     while (quint64(out.size()) < size) {
-        if (sector >= mMiniFat.size() || ++steps > mMiniFat.size())
+        if (sector >= sectors || visited[sector])
             return std::nullopt;
+        visited[sector] = true;
         const qint64 offset = qint64(sector) * mMiniSectorSize;
-        if (offset + mMiniSectorSize > mMiniStream.size())
-            return std::nullopt;
         out.append(mMiniStream.constData() + offset, mMiniSectorSize);
         sector = mMiniFat[sector];
     }

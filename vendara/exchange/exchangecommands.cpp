@@ -2,6 +2,7 @@
 
 #include "exchangetexts.h"
 #include "frmupdate.h"
+#include "workbookprocess.h"
 
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
@@ -108,12 +109,11 @@ void ExchangeCommands::update(SpreadsheetQuestions::From from, const QString &fi
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     connect(window, &QObject::destroyed, this, [this] { endImport(); });
-    if (!window->load()) {
-        delete window;
-        return;
-    }
     mUpdate = window;
     window->show();
+    // The window stays responsive while the reader process works, and its Cancel stops it.
+    window->load(new WorkbookProcess(
+        context.folder().programFile(QString::fromLatin1(WorkbookProcess::kProgramName))));
 }
 
 void ExchangeCommands::endEditing()

@@ -39,8 +39,9 @@ public:
     // The update window while it is open.
     [[nodiscard]] FrmUpdate *updateWindow() const;
 
-    // The spreadsheet update question, the workbook, then the update window (not waited for).
-    // With `file` (a file dropped on the window), that workbook instead of the file dialog's.
+    // The spreadsheet update question, the workbook, then the update window, which reads the
+    // workbook in the reader process (neither is waited for). With `file` (a file dropped on
+    // the window), that workbook instead of the file dialog's.
     void update(SpreadsheetQuestions::From from, const QString &file = QString());
     // "Undo Last Import": asks, then restores the catalogue as it was before the last import
     // that changed it. The item is disabled while there is none.

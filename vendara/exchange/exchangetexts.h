@@ -157,6 +157,44 @@ inline QString errorNumberCaption(int number)
 {
     return QStringLiteral("Error %1").arg(number);
 }
+// Why the workbook reader process gave no sheet: the details of the "not an Excel 97 file"
+// message.
+inline QString readerOutOfMemory(qint64 megabytes)
+{
+    return QStringLiteral("The workbook reader ran out of memory (it may use %1 MB).")
+        .arg(megabytes);
+}
+inline QString readerTookTooLong(int seconds)
+{
+    return QStringLiteral("The workbook reader was stopped: it took longer than %1 seconds.")
+        .arg(seconds);
+}
+inline QString readerUsedTooMuchTime(int seconds)
+{
+    return QStringLiteral("The workbook reader was stopped: it used more than %1 seconds of "
+                          "processor time.")
+        .arg(seconds);
+}
+inline QString readerCrashed(int signal, const QString &name)
+{
+    return QStringLiteral("The workbook reader crashed (signal %1, %2).").arg(signal).arg(name);
+}
+inline QString readerEnded(int status)
+{
+    return QStringLiteral("The workbook reader ended with exit status %1.").arg(status);
+}
+inline QString readerNotStarted(const QString &program, const QString &reason)
+{
+    return QStringLiteral("The workbook reader %1 could not be started: %2").arg(program, reason);
+}
+inline QString readerAnswerUnreadable()
+{
+    return QStringLiteral("The workbook reader's answer could not be read.");
+}
+inline QString readerAnswerTooLarge(qint64 megabytes)
+{
+    return QStringLiteral("The workbook reader's answer is larger than %1 MB.").arg(megabytes);
+}
 inline QString importErrors()
 {
     return QStringLiteral("There were errors importing the spreadsheet. Some of the information "

@@ -4,6 +4,7 @@
 #include "frmimportpreview.h"
 #include "importplanner.h"
 #include "spreadsheetimport.h"
+#include "workbookprocess.h"
 
 #include "vendara/store/helptopics.h"
 
@@ -168,11 +169,26 @@ FrmImportPreview *FrmUpdate::preview() const
     return mPreview.data();
 }
 
-bool FrmUpdate::load()
+void FrmUpdate::load(WorkbookProcess *reader)
 {
+    mReader = reader;
+    reader->setParent(this);
     setBusy(true);
-    const bool loaded = mForm.loadsheet();
+    setChoicesEnabled(false);
+    connect(reader, &WorkbookProcess::finished, this, &FrmUpdate::readFinished);
+    reader->start(mForm.workbookPath());
+}
+
+void FrmUpdate::readFinished()
+{
+    Workbook::OpenResult read = mReader->takeResult();
+    mReader->deleteLater();
+    mReader = nullptr;
     setBusy(false);
+    if (!read.workbook)
+        hide(); // the message stands alone, then the window goes
+    const bool ok = mForm.loadsheet(std::move(read));
+    setChoicesEnabled(true);
     for (int list = 0; list < UpdateFields::kListCount; ++list) {
         QComboBox *combo = mFields[std::size_t(list)];
         const QSignalBlocker quiet(combo);
@@ -180,7 +196,9 @@ bool FrmUpdate::load()
         combo->addItems(mForm.entries(list));
     }
     showSelections();
-    return loaded;
+    emit loaded(ok);
+    if (!ok)
+        reject();
 }
 
 void FrmUpdate::showSelections()
@@ -207,13 +225,11 @@ void FrmUpdate::setBusy(bool busy)
 
 void FrmUpdate::setChoicesEnabled(bool enabled)
 {
-    for (QWidget *control : findChildren<QWidget *>()) {
-        if (control != mCmdCancel
-            && (qobject_cast<QComboBox *>(control) != nullptr
-                || qobject_cast<QPushButton *>(control) != nullptr || control == mChkIgnore
-                || control == mOptAdd || control == mOptUpdate))
-            control->setEnabled(enabled);
-    }
+    for (QComboBox *combo : mFields)
+        combo->setEnabled(enabled);
+    for (QWidget *control : {static_cast<QWidget *>(mChkIgnore), static_cast<QWidget *>(mOptAdd),
+                             static_cast<QWidget *>(mOptUpdate), static_cast<QWidget *>(mCmdOK)})
+        control->setEnabled(enabled);
 }
 
 void FrmUpdate::okClicked()
@@ -307,6 +323,20 @@ void FrmUpdate::cancelClicked()
         return;
     }
     reject();
+}
+
+void FrmUpdate::reject()
+{
+    // Cancel, Escape or the window's close button while the workbook is read: the reader is
+    // killed and the window goes at once.
+    if (mReader) {
+        mReader->disconnect(this);
+        mReader->cancel();
+        mReader = nullptr;
+        setBusy(false);
+        emit loaded(false);
+    }
+    QDialog::reject();
 }
 
 void FrmUpdate::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "updateform.h"
+#include "workbookprocess.h"
 
 // Qt
 #include <QDialog>
@@ -54,9 +55,14 @@ public:
               HelpTopics *help, MainWindowSteps steps, QWidget *parent = nullptr);
     ~FrmUpdate() override;
 
-    // Reads the headings and fills the lists; false (after the "not an Excel 97 file"
-    // message) when the file is no workbook: the window is then not shown.
-    bool load();
+    // Reads the workbook through `reader` (the window takes it) while the window shows its
+    // lists disabled and the hourglass, then fills the lists from the headings and sends
+    // `loaded(true)`. When the file is no workbook, the window hides, tells the user ("not an
+    // Excel 97 file") and closes; Cancel, Escape or closing the window meanwhile stops the
+    // reader. Either way `loaded(false)` is sent.
+    void load(WorkbookProcess *reader);
+    [[nodiscard]] bool reading() const { return mReader != nullptr; }
+    [[nodiscard]] WorkbookProcess *reader() const { return mReader; }
 
     [[nodiscard]] UpdateForm &form() { return mForm; }
     [[nodiscard]] QComboBox *field(int list) const { return mFields[std::size_t(list)]; }
@@ -74,6 +80,11 @@ public:
 signals:
     // Sent after each handled row while the import runs, with the row counter (the next row).
     void rowHandled(int rowCounter);
+    // Sent once the workbook has been read (or not).
+    void loaded(bool ok);
+
+public slots:
+    void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -85,10 +96,12 @@ private:
     void showPreview(const ImportPlan &plan);
     void applyPlan(const ImportPlan &plan);
     void cancelClicked();
-    // The lists, the check box, the options and the buttons other than Cancel.
+    // The lists, the check box, the options and OK: while the workbook is read, the import
+    // runs or its preview is open.
     void setChoicesEnabled(bool enabled);
     void showSelections();
     void setBusy(bool busy);
+    void readFinished();
 
     UpdateForm mForm;
     HelpTopics *mHelp;
@@ -101,6 +114,7 @@ private:
     QPushButton *mCmdCancel;
     QPushButton *mCmdHelp;
     QTimer *mTimer1;
+    QPointer<WorkbookProcess> mReader;
     std::unique_ptr<SpreadsheetImport> mImport;
     std::unique_ptr<ImportPlanner> mPlanner;
     QPointer<FrmImportPreview> mPreview;

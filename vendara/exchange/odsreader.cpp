@@ -5,6 +5,9 @@
 // Qt
 #include <QXmlStreamReader>
 
+// std
+#include <optional>
+
 namespace vendara {
 
 namespace {
@@ -13,9 +16,11 @@ const QString kTableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:t
 const QString kOfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QString kTextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
 
-// "PT10H30M05S" as "10:30:05".
-QString durationText(const QString &duration)
+// "PT10H30M05S" as "10:30:05"; nothing when a part is not a number or is too large for a
+// clock (a damaged file's "PT99999999999999S").
+std::optional<QString> durationText(const QString &duration)
 {
+    constexpr double kLargest = 1e9; // hours, minutes or seconds: far beyond any real cell
     int hours = 0;
     int minutes = 0;
     double seconds = 0.0;
@@ -27,12 +32,18 @@ QString durationText(const QString &duration)
         } else if (c.isDigit() || c == QLatin1Char('.')) {
             number += c;
         } else {
-            if (inTime && c == QLatin1Char('H'))
-                hours = number.toInt();
-            else if (inTime && c == QLatin1Char('M'))
-                minutes = number.toInt();
-            else if (inTime && c == QLatin1Char('S'))
-                seconds = number.toDouble();
+            if (inTime && (c == QLatin1Char('H') || c == QLatin1Char('M'))) {
+                bool ok = false;
+                const int value = number.toInt(&ok);
+                if (!ok || value > kLargest)
+                    return std::nullopt;
+                (c == QLatin1Char('H') ? hours : minutes) = value;
+            } else if (inTime && c == QLatin1Char('S')) {
+                bool ok = false;
+                seconds = number.toDouble(&ok);
+                if (!ok || !(seconds <= kLargest))
+                    return std::nullopt;
+            }
             number.clear();
         }
     }
@@ -176,9 +187,10 @@ private:
         if (type == QLatin1String("date"))
             return dateValue.isEmpty() ? SheetCell::unreadable()
                                        : SheetCell::date(dateText(dateValue));
-        if (type == QLatin1String("time"))
-            return timeValue.isEmpty() ? SheetCell::unreadable()
-                                       : SheetCell::date(durationText(timeValue));
+        if (type == QLatin1String("time")) {
+            const auto shown = durationText(timeValue);
+            return shown ? SheetCell::date(*shown) : SheetCell::unreadable();
+        }
         if (type == QLatin1String("boolean"))
             return SheetCell::boolean(booleanValue == QLatin1String("true"));
         if (type == QLatin1String("string"))
@@ -211,14 +223,19 @@ private:
         return text;
     }
 
+    // A paragraph's text. Spans and links nest to any depth in a damaged file: they are
+    // counted, not followed by recursion, so that no depth can exhaust the stack.
     void readInline(QString &text)
     {
+        qint64 depth = 0; // open spans inside the paragraph
         while (!mReader.atEnd()) {
             mReader.readNext();
             if (mReader.isCharacters()) {
                 text += mReader.text();
             } else if (mReader.isEndElement()) {
-                return;
+                if (depth == 0)
+                    return; // the end of the paragraph
+                --depth;
             } else if (mReader.isStartElement()) {
                 if (mReader.namespaceUri() != kTextNs) {
                     mReader.skipCurrentElement();
@@ -237,7 +254,7 @@ private:
                            || mReader.name() == QLatin1String("annotation")) {
                     mReader.skipCurrentElement();
                 } else {
-                    readInline(text); // span, a, and the like
+                    ++depth; // span, a, and the like
                 }
             }
         }

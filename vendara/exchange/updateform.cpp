@@ -14,19 +14,20 @@ UpdateForm::UpdateForm(Products &products, prompt::Prompter &prompter, QString w
     mSelection.fill(-1);
 }
 
-void UpdateForm::notAWorkbook(int errorNumber)
+void UpdateForm::notAWorkbook(int errorNumber, const QString &detail)
 {
-    mPrompter.message(texts::notAnExcelFile(), texts::errorNumberCaption(errorNumber),
-                      prompt::Buttons::Ok, prompt::Icon::Exclamation);
+    mPrompter.message({texts::notAnExcelFile(), texts::errorNumberCaption(errorNumber),
+                       prompt::Buttons::Ok, prompt::Icon::Exclamation, detail});
 }
 
-bool UpdateForm::loadsheet()
+bool UpdateForm::loadsheet(Workbook::OpenResult opened)
 {
     mHeadings.clear();
     mSelection.fill(-1);
-    const Workbook::OpenResult opened = Workbook::open(mPath);
+    mSheet.reset();
     if (!opened.workbook) {
-        notAWorkbook(opened.errorNumber);
+        if (opened.errorNumber != Workbook::kCancelled)
+            notAWorkbook(opened.errorNumber, opened.detail);
         return false;
     }
     const UpdateFields::Headings headings = UpdateFields::readHeadings(*opened.workbook);
@@ -35,6 +36,7 @@ bool UpdateForm::loadsheet()
         return false;
     }
     mHeadings = headings.texts;
+    mSheet = std::move(opened.workbook);
     for (int list = 0; list < UpdateFields::kListCount; ++list) {
         const int position = UpdateFields::preselection(list, mHeadings);
         mSelection[std::size_t(list)] = position;
@@ -73,12 +75,9 @@ std::optional<UpdateForm::Source> UpdateForm::source()
                           prompt::Buttons::Ok);
         return std::nullopt;
     }
-    Workbook::OpenResult opened = Workbook::open(mPath);
-    if (!opened.workbook) {
-        notAWorkbook(opened.errorNumber);
+    if (!mSheet)
         return std::nullopt;
-    }
-    Source source{std::move(opened.workbook), {}, mIgnoreFirstRow ? 2 : 1};
+    Source source{std::make_unique<Workbook>(*mSheet), {}, mIgnoreFirstRow ? 2 : 1};
     for (int list = 0; list < UpdateFields::kListCount; ++list)
         source.letters[std::size_t(list)] =
             UpdateFields::letter(list, mSelection[std::size_t(list)]);

@@ -38,11 +38,15 @@ public:
 
     [[nodiscard]] const QString &workbookPath() const { return mPath; }
 
-    // Opening the window: the lists, filled from the headings in row 1 of the first
-    // worksheet, and their preselection. False when the file is not a workbook; the user has
-    // then been told ("This file is not an Excel 97 file.", titled "Error " and a number)
-    // and the lists offer no columns.
-    bool loadsheet();
+    // Opening the window, once the workbook has been read (the window reads it through the
+    // reader process, WorkbookProcess): the lists, filled from the headings in row 1 of the
+    // first worksheet, and their preselection. False when the file is not a workbook; the
+    // user has then been told ("This file is not an Excel 97 file.", titled "Error " and a
+    // number, with the reader's own failure in the details) and the lists offer no columns.
+    // A reading the user cancelled is not reported.
+    bool loadsheet(Workbook::OpenResult opened);
+    // The worksheet read by loadsheet (null before, or when it was no workbook).
+    [[nodiscard]] const Workbook *sheet() const { return mSheet.get(); }
 
     [[nodiscard]] const QStringList &headings() const { return mHeadings; }
     [[nodiscard]] QStringList entries(int list) const;
@@ -60,9 +64,9 @@ public:
     [[nodiscard]] Action action() const { return mAction; }
     void setAction(Action action) { mAction = action; }
 
-    // OK: nothing when a required list has no choice ("Missing required fields" shown) or the
-    // workbook can no longer be read (the "not an Excel 97 file" message shown); otherwise
-    // the import, ready for its first step.
+    // OK: nothing when a required list has no choice ("Missing required fields" shown) or no
+    // workbook was read; otherwise the import of the sheet read when the window opened, ready
+    // for its first step.
     [[nodiscard]] std::unique_ptr<SpreadsheetImport> start();
     // OK with "Add new products and update existing ones": as start, but the reading into a
     // plan, which changes nothing.
@@ -86,13 +90,14 @@ private:
         int firstRow;
     };
 
-    void notAWorkbook(int errorNumber);
-    // The required choices checked and the workbook opened again.
+    void notAWorkbook(int errorNumber, const QString &detail = {});
+    // The required choices checked and the sheet read when the window opened.
     [[nodiscard]] std::optional<Source> source();
 
     Products &mProducts;
     prompt::Prompter &mPrompter;
     QString mPath;
+    std::shared_ptr<const Workbook> mSheet;
     QStringList mHeadings;
     std::array<int, UpdateFields::kListCount> mSelection;
     bool mIgnoreFirstRow = true;

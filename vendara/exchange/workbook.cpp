@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+// std
+#include <algorithm>
+#include <vector>
+
 namespace vendara {
 
 namespace {
@@ -76,6 +80,18 @@ void Workbook::setCell(int row, int column, SheetCell value)
     mCells.insert_or_assign(key(row, column), std::move(value));
     mLastRow = std::max(mLastRow, row);
     mLastColumn = std::max(mLastColumn, column);
+}
+
+void Workbook::forEachCell(
+    const std::function<void(int row, int column, const SheetCell &)> &visit) const
+{
+    std::vector<quint64> keys;
+    keys.reserve(mCells.size());
+    for (const auto &entry : mCells)
+        keys.push_back(entry.first);
+    std::sort(keys.begin(), keys.end());
+    for (const quint64 at : keys)
+        visit(int(at >> 32), int(at & 0xFFFFFFFF), mCells.at(at));
 }
 
 QString Workbook::columnName(int column)

@@ -10,6 +10,7 @@
 #include <QString>
 
 // std
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -29,12 +30,20 @@ public:
     static constexpr int kCannotOpen = 75;
     static constexpr int kCannotRead = 57;
     static constexpr int kNotAWorkbook = 432; // not a workbook of any format read here
+    // The workbook reader process ran out of memory, or failed otherwise (crashed, took too
+    // long, could not be started, gave no answer that could be read).
+    static constexpr int kOutOfMemory = 7;
+    static constexpr int kReaderFailed = 440;
+    static constexpr int kCancelled = 18; // the user stopped the reading: nothing to report
 
     struct OpenResult
     {
         std::unique_ptr<Workbook> workbook; // null: not read
         int errorNumber = 0;
         QString reason; // for the diagnostic trace and tests
+        // Why the reader process failed, in the user's words, for the message's details;
+        // empty when the reader itself refused the file.
+        QString detail;
     };
 
     [[nodiscard]] static OpenResult open(const QString &path);
@@ -47,6 +56,10 @@ public:
     [[nodiscard]] const SheetCell &cell(const QString &address) const;
     // Empty cells are not kept.
     void setCell(int row, int column, SheetCell cell);
+
+    // Every cell that holds something, row by row and left to right.
+    void
+    forEachCell(const std::function<void(int row, int column, const SheetCell &)> &visit) const;
 
     // The last row and column that hold a cell (0 for an empty sheet).
     [[nodiscard]] int lastRow() const { return mLastRow; }

@@ -29,7 +29,8 @@ public:
     FreeXlHandle(const FreeXlHandle &) = delete;
     FreeXlHandle &operator=(const FreeXlHandle &) = delete;
 
-    [[nodiscard]] bool ok() const { return mStatus == FREEXL_OK; }
+    // FreeXL 1.0.6 can answer FREEXL_OK without a handle after it gave up on a damaged file.
+    [[nodiscard]] bool ok() const { return mStatus == FREEXL_OK && mHandle != nullptr; }
     [[nodiscard]] int status() const { return mStatus; }
     [[nodiscard]] const void *get() const { return mHandle; }
 

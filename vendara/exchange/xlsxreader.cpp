@@ -10,6 +10,7 @@
 
 // std
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace vendara {
@@ -23,17 +24,21 @@ Workbook::OpenResult failure(QString reason)
     return Workbook::failure(Workbook::kNotAWorkbook, std::move(reason));
 }
 
-// "xl/worksheets/sheet1.xml" from a target relative to the part's folder, or absolute.
-QString resolve(const QString &folder, const QString &target)
+// "xl/worksheets/sheet1.xml" from a target relative to the part's folder, or absolute;
+// nothing when its ".." parts climb above the top of the package (a damaged file).
+std::optional<QString> resolve(const QString &folder, const QString &target)
 {
-    if (target.startsWith(QLatin1Char('/')))
-        return target.mid(1);
-    QStringList parts = folder.isEmpty() ? QStringList() : folder.split(QLatin1Char('/'));
-    for (const QString &part : target.split(QLatin1Char('/'))) {
-        if (part == QLatin1String(".."))
+    QStringList parts;
+    if (!target.startsWith(QLatin1Char('/')) && !folder.isEmpty())
+        parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : target.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("..")) {
+            if (parts.isEmpty())
+                return std::nullopt;
             parts.removeLast();
-        else if (part != QLatin1String(".") && !part.isEmpty())
+        } else if (part != QLatin1String(".")) {
             parts.append(part);
+        }
     }
     return parts.join(QLatin1Char('/'));
 }
@@ -377,11 +382,16 @@ Workbook::OpenResult XlsxReader::read(const QString &path)
     if (!zip.isOpen())
         return failure(QStringLiteral("not a zip container"));
 
+    const QString outside = QStringLiteral("a relationship leads outside the package");
     QString workbookPath = QStringLiteral("xl/workbook.xml");
     if (const auto rels = zip.read(QStringLiteral("_rels/.rels"))) {
         for (const Relationship &r : readRelationships(*rels)) {
-            if (r.type.endsWith(QLatin1String("/officeDocument")))
-                workbookPath = resolve(QString(), r.target);
+            if (!r.type.endsWith(QLatin1String("/officeDocument")))
+                continue;
+            const auto target = resolve(QString(), r.target);
+            if (!target)
+                return failure(outside);
+            workbookPath = *target;
         }
     }
     const auto workbookXml = zip.read(workbookPath);
@@ -396,7 +406,16 @@ Workbook::OpenResult XlsxReader::read(const QString &path)
     if (const auto rels = zip.read(relationshipsOf(workbookPath))) {
         const QHash<QString, Relationship> relationships = readRelationships(*rels);
         for (auto it = relationships.cbegin(); it != relationships.cend(); ++it) {
-            const QString target = resolve(folder, it->target);
+            const bool used = it.key() == workbook.firstSheetId
+                              || it->type.endsWith(QLatin1String("/sharedStrings"))
+                              || it->type.endsWith(QLatin1String("/styles"));
+            const auto resolved = resolve(folder, it->target);
+            if (!resolved) {
+                if (used)
+                    return failure(outside);
+                continue;
+            }
+            const QString &target = *resolved;
             if (it.key() == workbook.firstSheetId)
                 sheetPath = target;
             else if (it->type.endsWith(QLatin1String("/sharedStrings")))

@@ -1,9 +1,11 @@
 // The spreadsheet commands on the main window and the update window, headless: the
-// questions, the lists as the window shows them, the import run between events with its
+// questions, the workbook read in the reader process (damaged files, a failing reader, Cancel
+// while it reads), the lists as the window shows them, the import run between events with its
 // progress caption and Cancel, the update with its preview, "Undo Last Import", the help keys,
 // and the export from the toolbar.
 
 #include "catalogue.h"
+#include "damagedfiles.h"
 #include "productrows.h"
 
 #include "tests/support/scriptedprompter.h"
@@ -12,6 +14,7 @@
 #include "vendara/exchange/exportfile.h"
 #include "vendara/exchange/frmimportpreview.h"
 #include "vendara/exchange/frmupdate.h"
+#include "vendara/exchange/workbookprocess.h"
 #include "vendara/store/helptopics.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/programcontext.h"
@@ -25,6 +28,7 @@
 // Qt
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -40,6 +44,10 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+
+// std
+#include <cerrno>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -71,14 +79,29 @@ protected:
         mContext->setHelp(&mHelp);
         CatalogueEditing::install(*mWindow);
         mCommands = ExchangeCommands::install(*mWindow);
+        useReader(QStringLiteral(PROGRAM_DIR "/vendara-sheet"));
     }
 
+    // The workbook reader process beside the program.
+    void useReader(const QString &program)
+    {
+        const QString beside = QDir(mDir.path()).filePath(QStringLiteral("vendara-sheet"));
+        QFile::remove(beside);
+        ASSERT_TRUE(QFile::link(program, beside));
+    }
     void run(const char *command) { mWindow->action(QLatin1String(command))->trigger(); }
-    // Opens the update window on a workbook through the toolbar's "New".
+    // Opens the update window on a workbook through the toolbar's "New" and waits until the
+    // workbook has been read: the window then shows its lists, or is gone.
     FrmUpdate *openUpdate(const QString &workbook)
     {
         mPrompter.answer(Answer::Yes).chooseFile(workbook);
         run("New");
+        QElapsedTimer clock;
+        clock.start();
+        while (mCommands->updateWindow() != nullptr && mCommands->updateWindow()->reading()
+               && clock.elapsed() < 60000)
+            QTest::qWait(5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return mCommands->updateWindow();
     }
     // OK, then waits for the window to go.
@@ -351,6 +374,98 @@ TEST_F(ExchangeWindowTest, NoToTheQuestionOrNoFileOpensNothing)
     EXPECT_EQ(openUpdate(bad), nullptr);
     EXPECT_EQ(mPrompter.messageTexts().last(),
               QStringLiteral("This file is not an Excel 97 file."));
+}
+
+TEST_F(ExchangeWindowTest, DamagedWorkbooksGiveTheMessageAndTheProgramGoesOn)
+{
+    namespace damaged = testsupport::damaged;
+    table().setCell(1, product::Notes, Cell(QStringLiteral("an edit of this session")));
+    struct Case
+    {
+        QString path;
+        QString caption;
+    };
+    const QString folder = mDir.path();
+    for (const Case &c : {
+             Case{damaged::difatLoop(folder), QStringLiteral("Error 432")},
+             Case{damaged::fatRepeated(folder), QStringLiteral("Error 432")},
+             Case{damaged::relationshipAboveRoot(folder), QStringLiteral("Error 432")},
+             Case{QStringLiteral(TEST_DATA_DIR "/spreadsheets/damaged/freexl-open.xls"),
+                  QStringLiteral("Error 432")},
+             Case{damaged::hugeDuration(folder), QStringLiteral("Error 13")}, // no heading
+         }) {
+        SCOPED_TRACE(c.path.toStdString());
+        mPrompter.clear();
+        EXPECT_EQ(openUpdate(c.path), nullptr);
+        ASSERT_EQ(mPrompter.prompts().size(), 3); // the question, the file, the message
+        const testsupport::RecordedPrompt &message = mPrompter.prompts().last();
+        EXPECT_EQ(message.text, QStringLiteral("This file is not an Excel 97 file."));
+        EXPECT_EQ(message.caption, c.caption);
+        EXPECT_EQ(message.icon, prompt::Icon::Exclamation);
+        EXPECT_EQ(mWindow->cursor().shape(), Qt::ArrowCursor);
+    }
+    // Deeply nested text is read.
+    FrmUpdate *window = openUpdate(damaged::nestedSpans(folder));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->field(0)->itemText(0), QStringLiteral("Col 0-  Deep"));
+    QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(mContext->products().Count(), 2);
+    EXPECT_EQ(table().cell(1, product::Notes).toText(), QStringLiteral("an edit of this session"));
+    EXPECT_TRUE(mWindow->isEnabled());
+}
+
+TEST_F(ExchangeWindowTest, AReaderThatCrashesIsReportedWithItsReason)
+{
+    useReader(QStringLiteral(STANDIN_READER));
+    const QString path = QDir(mDir.path()).filePath(QStringLiteral("crash.xls"));
+    testsupport::writeFile(path, "crash");
+    EXPECT_EQ(openUpdate(path), nullptr);
+    const testsupport::RecordedPrompt &message = mPrompter.prompts().last();
+    EXPECT_EQ(message.text, QStringLiteral("This file is not an Excel 97 file."));
+    EXPECT_EQ(message.caption, QStringLiteral("Error 440"));
+    EXPECT_EQ(message.detail,
+              QStringLiteral("The workbook reader crashed (signal 11, Segmentation fault)."));
+
+    // The program goes on: the next workbook opens.
+    useReader(QStringLiteral(PROGRAM_DIR "/vendara-sheet"));
+    FrmUpdate *window = openUpdate(testsupport::spreadsheet(QStringLiteral("basic.xls")));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->field(0)->currentText(), QStringLiteral("Col 0-  Part Number"));
+}
+
+TEST_F(ExchangeWindowTest, CancelWhileTheWorkbookIsReadStopsTheReader)
+{
+    useReader(QStringLiteral(STANDIN_READER));
+    const QString path = QDir(mDir.path()).filePath(QStringLiteral("slow.xls"));
+    testsupport::writeFile(path, "sleep");
+    mPrompter.answer(Answer::Yes).chooseFile(path);
+    run("New");
+    QPointer<FrmUpdate> window = mCommands->updateWindow();
+    ASSERT_NE(window, nullptr);
+    // The window is there and handles its events while the reader works, with the hourglass
+    // over it and the main window; only Cancel and Help can be used.
+    QTest::qWait(200);
+    ASSERT_TRUE(window && window->reading());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(mWindow->cursor().shape(), Qt::WaitCursor);
+    EXPECT_FALSE(window->okButton()->isEnabled());
+    EXPECT_FALSE(window->field(0)->isEnabled());
+    EXPECT_TRUE(window->cancelButton()->isEnabled());
+    const qint64 pid = window->reader()->processId();
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(::kill(pid_t(pid), 0), 0);
+
+    QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(mCommands->updateWindow(), nullptr);
+    EXPECT_EQ(::kill(pid_t(pid), 0), -1); // killed and gone
+    EXPECT_EQ(errno, ESRCH);
+    EXPECT_EQ(mWindow->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(mPrompter.prompts().size(), 2); // the question and the file: no message
 }
 
 TEST_F(ExchangeWindowTest, ProgressCaptionAndCancelDuringTheImport)

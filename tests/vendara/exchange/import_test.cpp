@@ -24,6 +24,8 @@ using testsupport::spreadsheet;
 using vendara::UpdateForm;
 namespace product = vendara::product;
 
+using testsupport::loadSheet;
+
 // Opens the window on a workbook and presses OK with the preselected choices; the import's
 // steps run to the end. Returns the number of steps taken.
 int importWith(UpdateForm &form)
@@ -52,7 +54,7 @@ protected:
 TEST_F(ImportTest, ListsOfferTheHeadedColumnsAndPreselectExactNames)
 {
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xlsx")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     const QStringList columns{QStringLiteral("Col 0-  Part Number"),
                               QStringLiteral("Col 1-  Product Name"),
                               QStringLiteral("Col 2-  Price"), QStringLiteral("Col 3-  Notes"),
@@ -81,7 +83,7 @@ TEST_F(ImportTest, OnlyTheListedFormsOfAHeadingArePreselected)
         file(QStringLiteral("caps.txt")),
         "PART NUMBER\tProduct name\tPRICE\tnotes\tIncludes \r\nA\tB\t1\tn\ti\r\n");
     UpdateForm form(mCatalogue.products, mPrompter, file(QStringLiteral("caps.txt")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     EXPECT_EQ(form.selection(0), -1);
     EXPECT_EQ(form.selection(1), 1);
     EXPECT_EQ(form.selection(3), 0);
@@ -96,13 +98,13 @@ TEST_F(ImportTest, ColumnsEndAtTheFirstEmptyHeadingAndAtR)
         wide += "H" + QByteArray::number(c) + (c < 19 ? "\t" : "\r\n");
     testsupport::writeFile(file(QStringLiteral("wide.txt")), wide);
     UpdateForm form(mCatalogue.products, mPrompter, file(QStringLiteral("wide.txt")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     EXPECT_EQ(form.entries(0).size(), 18);
     EXPECT_EQ(form.entries(0).last(), QStringLiteral("Col 17-  H17"));
 
     testsupport::writeFile(file(QStringLiteral("gap.txt")), "A\tB\t\tD\r\n");
     UpdateForm gap(mCatalogue.products, mPrompter, file(QStringLiteral("gap.txt")));
-    ASSERT_TRUE(gap.loadsheet());
+    ASSERT_TRUE(loadSheet(gap));
     EXPECT_EQ(gap.entries(0),
               (QStringList{QStringLiteral("Col 0-  A"), QStringLiteral("Col 1-  B")}));
 }
@@ -111,7 +113,7 @@ TEST_F(ImportTest, FiveRowsOneAlreadyThereAddsFour)
 {
     mCatalogue.add({QStringLiteral("pn-1003"), QStringLiteral("Old name")});
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xls")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     EXPECT_EQ(importWith(form), 5); // rows 2 to 6; row 7 is empty and ends it
 
     EXPECT_EQ(mCatalogue.partNumbers(),
@@ -135,7 +137,7 @@ TEST_F(ImportTest, ImportRulesOnTheMappingWorkbook)
         mPrompter.clear();
         UpdateForm form(c.products, mPrompter,
                         spreadsheet(QStringLiteral("mapping") + QLatin1String(extension)));
-        ASSERT_TRUE(form.loadsheet());
+        ASSERT_TRUE(loadSheet(form));
         // Product name, part number, price, includes, notes preselected; map the price points.
         EXPECT_EQ(form.selection(0), 1);
         EXPECT_EQ(form.selection(1), 0);
@@ -175,7 +177,7 @@ TEST_F(ImportTest, NothingNewClosesWithoutAMessage)
     for (const char *pn : {"PN-1001", "PN-1002", "PN-1003", "PN-1004", "PN-1005"})
         mCatalogue.add({QString::fromLatin1(pn), QStringLiteral("x")});
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.ods")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     importWith(form);
     EXPECT_EQ(mCatalogue.products.Count(), 5);
     EXPECT_TRUE(mPrompter.prompts().isEmpty());
@@ -184,7 +186,7 @@ TEST_F(ImportTest, NothingNewClosesWithoutAMessage)
 TEST_F(ImportTest, TheFirstSheetOnlyAndTheFirstRowWhenItHoldsData)
 {
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("sheets.xlsx")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     importWith(form);
     EXPECT_EQ(
         mCatalogue.partNumbers(),
@@ -193,7 +195,7 @@ TEST_F(ImportTest, TheFirstSheetOnlyAndTheFirstRowWhenItHoldsData)
     // Without "First row contains descriptions" the heading row is a product too.
     Catalogue other;
     UpdateForm all(other.products, mPrompter, spreadsheet(QStringLiteral("sheets.xls")));
-    ASSERT_TRUE(all.loadsheet());
+    ASSERT_TRUE(loadSheet(all));
     all.setFirstRowHoldsDescriptions(false);
     importWith(all);
     EXPECT_EQ(other.products.Count(), 4);
@@ -204,7 +206,7 @@ TEST_F(ImportTest, MissingRequiredFieldsAndFilesThatAreNoWorkbook)
 {
     UpdateForm empty(mCatalogue.products, mPrompter,
                      spreadsheet(QStringLiteral("emptyfirst.xlsx")));
-    ASSERT_TRUE(empty.loadsheet());
+    ASSERT_TRUE(loadSheet(empty));
     EXPECT_TRUE(empty.entries(0).isEmpty());
     EXPECT_EQ(empty.entries(3), QStringList{QStringLiteral("Skip Field")});
     EXPECT_FALSE(empty.start());
@@ -215,7 +217,7 @@ TEST_F(ImportTest, MissingRequiredFieldsAndFilesThatAreNoWorkbook)
     // Part number chosen, product name not.
     mPrompter.clear();
     UpdateForm half(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xlsx")));
-    ASSERT_TRUE(half.loadsheet());
+    ASSERT_TRUE(loadSheet(half));
     half.select(1, -1);
     EXPECT_FALSE(half.start());
     EXPECT_EQ(mPrompter.messageTexts(), QStringList{QStringLiteral("Missing required fields")});
@@ -224,7 +226,7 @@ TEST_F(ImportTest, MissingRequiredFieldsAndFilesThatAreNoWorkbook)
     testsupport::writeFile(file(QStringLiteral("picture.xls")),
                            QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
     UpdateForm binary(mCatalogue.products, mPrompter, file(QStringLiteral("picture.xls")));
-    EXPECT_FALSE(binary.loadsheet());
+    EXPECT_FALSE(loadSheet(binary));
     ASSERT_EQ(mPrompter.prompts().size(), 1);
     const RecordedPrompt &error = mPrompter.prompts().first();
     EXPECT_EQ(error.text, QStringLiteral("This file is not an Excel 97 file."));
@@ -234,8 +236,27 @@ TEST_F(ImportTest, MissingRequiredFieldsAndFilesThatAreNoWorkbook)
 
     mPrompter.clear();
     UpdateForm gone(mCatalogue.products, mPrompter, file(QStringLiteral("gone.xls")));
-    EXPECT_FALSE(gone.loadsheet());
+    EXPECT_FALSE(loadSheet(gone));
     EXPECT_EQ(mPrompter.prompts().first().caption, QStringLiteral("Error 53"));
+    EXPECT_TRUE(mPrompter.prompts().first().detail.isEmpty());
+
+    // The reader process failed: its reason goes with the message; a reading the user
+    // cancelled is not reported.
+    mPrompter.clear();
+    UpdateForm crashed(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xls")));
+    auto failed = vendara::Workbook::failure(vendara::Workbook::kReaderFailed, QStringLiteral("x"));
+    failed.detail = QStringLiteral("The workbook reader crashed (signal 11, Segmentation fault).");
+    EXPECT_FALSE(crashed.loadsheet(std::move(failed)));
+    ASSERT_EQ(mPrompter.prompts().size(), 1);
+    EXPECT_EQ(mPrompter.prompts().first().text,
+              QStringLiteral("This file is not an Excel 97 file."));
+    EXPECT_EQ(mPrompter.prompts().first().caption, QStringLiteral("Error 440"));
+    EXPECT_EQ(mPrompter.prompts().first().detail,
+              QStringLiteral("The workbook reader crashed (signal 11, Segmentation fault)."));
+    mPrompter.clear();
+    EXPECT_FALSE(crashed.loadsheet(
+        vendara::Workbook::failure(vendara::Workbook::kCancelled, QStringLiteral("cancelled"))));
+    EXPECT_TRUE(mPrompter.prompts().isEmpty());
 }
 
 TEST_F(ImportTest, UnreadableCellsAreReportedOnceAndNeverBecomeEmptyFieldsSilently)
@@ -255,7 +276,7 @@ TEST_F(ImportTest, UnreadableCellsAreReportedOnceAndNeverBecomeEmptyFieldsSilent
               "<row r=\"4\"><c r=\"A4\" t=\"inlineStr\"><is><t>E-2</t></is></c>"
               "<c r=\"B4\" t=\"e\"><v>#REF!</v></c><c r=\"C4\"><v>1e300</v></c></row>"));
     UpdateForm form(mCatalogue.products, mPrompter, path);
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     importWith(form);
 
     EXPECT_EQ(mCatalogue.partNumbers(),
@@ -281,7 +302,7 @@ TEST_F(ImportTest, ANameCutAtItsLineBreakEndsBeforeTheLineBreak)
               "<c r=\"B2\" t=\"inlineStr\"><is><t>"
                   + a74 + "\nsecond line</t></is></c></row>"));
     UpdateForm form(mCatalogue.products, mPrompter, path);
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     importWith(form);
     ASSERT_EQ(mCatalogue.products.Count(), 1);
     // 74 characters: the line break that would have been cut in two is left out whole.
@@ -297,7 +318,7 @@ TEST_F(ImportTest, AFullCatalogueTakesNoMoreAndSaysHowManyWereLeft)
                            "Part Number\tProduct Name\r\nP0001\tthere\r\nN1\ta\r\nN2\tb\r\n"
                            "N3\tc\r\nn3\tsame as N3\r\nN4\td\r\n\t\r\nN5\tafter the end\r\n");
     UpdateForm form(mCatalogue.products, mPrompter, file(QStringLiteral("more.txt")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     importWith(form);
     EXPECT_EQ(mCatalogue.products.Count(), 1000);
     EXPECT_EQ(mCatalogue.table.rows(), 1000);
@@ -329,7 +350,7 @@ TEST_F(ImportTest, TheExportReadsBackIntoTheSameCatalogue)
         Catalogue copy;
         mPrompter.clear();
         UpdateForm form(copy.products, mPrompter, path);
-        ASSERT_TRUE(form.loadsheet());
+        ASSERT_TRUE(loadSheet(form));
         for (int list : {2, 4}) // the first price point
             form.select(list, list == 2 ? 6 : 7);
         importWith(form);
@@ -349,7 +370,7 @@ TEST_F(ImportTest, NumbersAsTextInTheUsersForm)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("mapping.ods")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     form.select(2, 8); // Price Point 1 from "Price Point 2" (H)
     form.select(4, 9); // Price 1 from "Price 2" (I)
     importWith(form);
@@ -361,7 +382,7 @@ TEST_F(ImportTest, NumbersAsTextInTheUsersForm)
 TEST_F(ImportTest, TagAndProgressCaption)
 {
     UpdateForm form(mCatalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xlsx")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(loadSheet(form));
     auto import = form.start();
     ASSERT_TRUE(import);
     QStringList tags;

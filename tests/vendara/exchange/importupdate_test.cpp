@@ -48,7 +48,7 @@ protected:
                     const std::function<void(UpdateForm &)> &choose = {})
     {
         UpdateForm form(catalogue.products, mPrompter, path);
-        EXPECT_TRUE(form.loadsheet());
+        EXPECT_TRUE(testsupport::loadSheet(form));
         form.setAction(UpdateForm::Action::AddAndUpdate);
         if (choose)
             choose(form);
@@ -269,7 +269,7 @@ TEST_F(ImportUpdateTest, TheAddOnlyImportIsTakenBackToo)
     catalogue.add({QStringLiteral("ZZ-1"), QStringLiteral("Last")});
     const QByteArray before = saved(catalogue, QStringLiteral("before.dat"));
     UpdateForm form(catalogue.products, mPrompter, spreadsheet(QStringLiteral("basic.xlsx")));
-    ASSERT_TRUE(form.loadsheet());
+    ASSERT_TRUE(testsupport::loadSheet(form));
     auto import = form.start();
     ASSERT_TRUE(import);
     while (import->step()) {

@@ -1,7 +1,9 @@
-// Catalogues for the exchange tests: a product table filled from rows of cell texts, and the
-// fixture workbooks of the tests' data folder.
+// Catalogues for the exchange tests: a product table filled from rows of cell texts, the
+// fixture workbooks of the tests' data folder, and an update window's sheet read in the test.
 #pragma once
 
+#include "vendara/exchange/updateform.h"
+#include "vendara/exchange/workbook.h"
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/products.h"
 #include "vendara/store/table.h"
@@ -55,6 +57,13 @@ struct Catalogue
 inline QString spreadsheet(const QString &name)
 {
     return QStringLiteral(TEST_DATA_DIR "/spreadsheets/") + name;
+}
+
+// Reads the form's workbook here (the window reads it in the reader process) and fills the
+// lists.
+inline bool loadSheet(vendara::UpdateForm &form)
+{
+    return form.loadsheet(vendara::Workbook::open(form.workbookPath()));
 }
 
 inline QByteArray fileBytes(const QString &path)

@@ -1,8 +1,7 @@
 // The quote file: its exact form, texts and numbers that must survive, files that are refused
-// and why, the round trip of a whole quote through the file, and the fuzz target's corpus.
+// and why, and the round trip of a whole quote through the file.
 #include "quotefixture.h"
 
-#include "fuzz/quotefuzztarget.h"
 #include "vendara/pricing/quotefile.h"
 #include "vendara/pricing/savedquote.h"
 
@@ -13,9 +12,6 @@
 
 // std
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -259,28 +255,6 @@ TEST_F(SavedQuoteRoundTrip, AWholeQuoteComesBackCellForCell)
     EXPECT_EQ(this->totals(), QStringLiteral("$0.00 / $0.00 / 10.00%"));
     SavedQuote::of(mQuote).applyTo(restored);
     EXPECT_EQ(restored.totalsTexts(), mQuote.totalsTexts());
-}
-
-// The fuzz target's saved corpus and every input that once broke it.
-TEST(QuoteFile, FuzzCorpus)
-{
-    namespace fs = std::filesystem;
-    int inputs = 0;
-    for (const char *kind : {"corpus", "regressions"}) {
-        const fs::path folder = fs::path(FUZZ_DIR) / kind / "quote";
-        if (!fs::is_directory(folder))
-            continue;
-        for (const auto &entry : fs::directory_iterator(folder)) {
-            if (!entry.is_regular_file() || entry.path().filename().string().starts_with("."))
-                continue;
-            SCOPED_TRACE(entry.path().string());
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-            fuzz::readQuote(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
-            ++inputs;
-        }
-    }
-    EXPECT_GT(inputs, 0);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
-#include "quotefuzztarget.h"
-
+// A quote file of the catalogue program (quote.dat or a saved quote): read, and when it is a
+// quote, written in both forms and read back to the same quote. Aborts when the reader or the
+// writer breaks one of their promises.
 #include "vendara/pricing/quotefile.h"
 
 // std
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
