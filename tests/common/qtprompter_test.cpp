@@ -1,5 +1,6 @@
 // The Qt dialogs behind the prompt interface, driven while they are open: a message's details,
-// the password input box, where a file dialog starts, and the filter the user chose.
+// the keyboard given back when it closes, the password input box, where a file dialog starts,
+// and the filter the user chose.
 
 #include "common/prompt/qtprompter.h"
 
@@ -63,6 +64,30 @@ TEST(QtPrompter, AMessageShowsItsDetailsBehindItsButton)
                           prompt::Icon::Exclamation, detail});
     }
     EXPECT_EQ(details, (QStringList{QStringLiteral("The reader crashed."), QString()}));
+}
+
+TEST(QtPrompter, TheKeyboardGoesBackToTheWindowAndControlThatHadItWhenAMessageCloses)
+{
+    QWidget window;
+    auto *first = new QLineEdit(&window);
+    auto *second = new QLineEdit(&window);
+    second->move(0, 40);
+    window.show();
+    window.activateWindow();
+    second->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(second->hasFocus());
+
+    prompt::QtPrompter prompter(&window);
+    whenOpen<QMessageBox>([&](QMessageBox &box) {
+        // What the box leaves behind without a window manager: the window's keyboard elsewhere.
+        first->setFocus();
+        box.accept();
+    });
+    prompter.message(QStringLiteral("Saved."), QStringLiteral("Vendara"), prompt::Buttons::Ok);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), second);
 }
 
 TEST(QtPrompter, PasswordInputShowsAsterisks)
