@@ -9,8 +9,7 @@
 #include <QtEndian>
 
 // std
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 
 // libzip
 #include <zip.h>
@@ -72,14 +71,6 @@ QStringList cellsOf(const vendara::Workbook &sheet)
 }
 
 } // namespace
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
 
 QString scratchFile(const QString &name, QByteArrayView bytes)
 {

@@ -4,6 +4,8 @@
 // survives the reader process's answer form.
 #pragma once
 
+#include "promise.h"
+
 #include "vendara/exchange/workbook.h"
 
 // Qt
@@ -16,9 +18,6 @@
 #include <vector>
 
 namespace fuzz {
-
-// Aborts with the promise that was broken.
-void require(bool condition, const char *what);
 
 // A file in this process's own temporary folder (under TMPDIR), holding `bytes`; the same name
 // gives the same file again.

@@ -1,4 +1,5 @@
 #include "fuzztargets.h"
+#include "promise.h"
 
 #include "dorvane/convert/accesscheck.h"
 #include "dorvane/convert/csvtable.h"
@@ -10,22 +11,12 @@
 #include "dorvane/pdb/databasebuilder.h"
 
 // std
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace fuzz {
 
 namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
 
 // Answers the password dialog once with a wrong password, then with `right`.
 class FuzzUi : public convert::EngineUi

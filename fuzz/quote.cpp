@@ -1,28 +1,16 @@
 // A quote file of the catalogue program (quote.dat or a saved quote): read, and when it is a
 // quote, written in both forms and read back to the same quote. Aborts when the reader or the
 // writer breaks one of their promises.
+#include "promise.h"
+
 #include "vendara/pricing/quotefile.h"
 
 // std
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace fuzz {
-
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 void readQuote(const std::uint8_t *data, std::size_t size)
 {

@@ -245,18 +245,7 @@ void FrmUpdate::okClicked()
         return; // "Missing required fields": the user chooses again
     if (mSteps.setTag)
         mImport->setTagHandler(mSteps.setTag);
-    if (mSteps.endEditing)
-        mSteps.endEditing();
-
-    setChoicesEnabled(false);
-    setBusy(true);
-    mTimer1->start();
-    mCancelled = false;
-    while (!mCancelled && mImport->step()) {
-        emit rowHandled(mImport->rowCounter());
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-    mTimer1->stop();
+    runSteps([this] { return mImport->step(); }, [this] { return mImport->rowCounter(); });
     mImport->finish();
     if (mSteps.rebind)
         mSteps.rebind();
@@ -268,23 +257,27 @@ void FrmUpdate::okClicked()
     accept();
 }
 
+void FrmUpdate::runSteps(const std::function<bool()> &step, const std::function<int()> &rowCounter)
+{
+    if (mSteps.endEditing)
+        mSteps.endEditing();
+    setChoicesEnabled(false);
+    setBusy(true);
+    mTimer1->start();
+    mCancelled = false;
+    while (!mCancelled && step()) {
+        emit rowHandled(rowCounter());
+        QApplication::processEvents(QEventLoop::AllEvents);
+    }
+    mTimer1->stop();
+}
+
 void FrmUpdate::readForUpdate()
 {
     mPlanner = mForm.startUpdate();
     if (!mPlanner)
         return;
-    if (mSteps.endEditing)
-        mSteps.endEditing();
-
-    setChoicesEnabled(false);
-    setBusy(true);
-    mTimer1->start();
-    mCancelled = false;
-    while (!mCancelled && mPlanner->step()) {
-        emit rowHandled(mPlanner->rowCounter());
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-    mTimer1->stop();
+    runSteps([this] { return mPlanner->step(); }, [this] { return mPlanner->rowCounter(); });
     setBusy(false);
     setWindowTitle(texts::updateCaption());
     const std::unique_ptr<ImportPlanner> planner = std::move(mPlanner);

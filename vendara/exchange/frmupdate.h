@@ -92,6 +92,9 @@ protected:
 
 private:
     void okClicked();
+    // Ends edit mode, then takes the import's or the reading's steps, handling the window's
+    // events between rows, until the last or Cancel; the hourglass stays on.
+    void runSteps(const std::function<bool()> &step, const std::function<int()> &rowCounter);
     void readForUpdate();
     void showPreview(const ImportPlan &plan);
     void applyPlan(const ImportPlan &plan);
