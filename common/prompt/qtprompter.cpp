@@ -5,7 +5,6 @@
 #include "passwordbox.h"
 
 // Qt
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -72,37 +71,6 @@ Answer closedAnswer(Buttons buttons)
     }
 }
 
-// Gives the keyboard back to the window and control that had it once a dialog has closed.
-// Without a window manager (a virtual display, some kiosk sessions) nobody else does, and the
-// window's shortcuts would stop working after the first message.
-class FocusReturn
-{
-public:
-    explicit FocusReturn(QWidget *parent)
-        : mWindow(QApplication::activeWindow())
-        , mFocus(QApplication::focusWidget())
-    {
-        if (!mWindow && parent)
-            mWindow = parent->window();
-    }
-    FocusReturn(const FocusReturn &) = delete;
-    FocusReturn &operator=(const FocusReturn &) = delete;
-    ~FocusReturn()
-    {
-        // Another dialog that is still open (the one that asked, say) keeps the keyboard.
-        const QWidget *modal = QApplication::activeModalWidget();
-        if (!mWindow || !mWindow->isVisible() || (modal != nullptr && modal != mWindow))
-            return;
-        mWindow->activateWindow();
-        if (mFocus && mFocus->window() == mWindow && mFocus->isVisible() && mFocus->isEnabled())
-            mFocus->setFocus(Qt::OtherFocusReason);
-    }
-
-private:
-    QPointer<QWidget> mWindow;
-    QPointer<QWidget> mFocus;
-};
-
 } // namespace
 
 QtPrompter::QtPrompter(QWidget *parent)
@@ -118,10 +86,7 @@ Answer QtPrompter::message(const Message &message)
         box.setDetailedText(message.detail);
     for (QAbstractButton *button : box.buttons())
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-    {
-        const FocusReturn focus(mParent);
-        box.exec();
-    }
+    box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -154,7 +119,6 @@ std::optional<QString> QtPrompter::input(const InputRequest &request)
             showTypingAsAsterisks(*box);
     }
     dialog.setAccessibleName(request.title);
-    const FocusReturn focus(mParent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
@@ -195,7 +159,6 @@ FileAnswer QtPrompter::file(const FileRequest &request)
     }
     dialog.setAccessibleName(request.title.isEmpty() ? dialog.windowTitle() : request.title);
     FileAnswer answer;
-    const FocusReturn focus(mParent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return answer;
     answer.path = dialog.selectedFiles().constFirst();
@@ -216,7 +179,6 @@ bool QtPrompter::choosePrinter(QPrinter &printer, const QString &title)
     QPrintDialog dialog(&printer, mParent);
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
-    const FocusReturn focus(mParent);
     return dialog.exec() == QDialog::Accepted;
 }
 

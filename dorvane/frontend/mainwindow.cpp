@@ -9,6 +9,7 @@
 #include "typinglimit.h"
 
 #include "common/widgets/comboboxaccessible.h"
+#include "common/widgets/focuskeeper.h"
 
 // Qt
 #include <QCheckBox>
@@ -44,8 +45,10 @@ MainWindow::MainWindow(TMainForm &form, QWidget *parent)
     : QMainWindow(parent)
     , mForm(form)
 {
-    // Drop-down lists here and in the dialogs are named by their labels.
+    // Drop-down lists here and in the dialogs are named by their labels; a closed dialog gives
+    // the keyboard back to the window under it.
     common::ComboBoxAccessible::install();
+    common::FocusKeeper::install();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(texts::kWindowTitle);
     setAccessibleName(texts::kWindowTitle);

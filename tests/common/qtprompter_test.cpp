@@ -1,6 +1,7 @@
 // The Qt dialogs behind the prompt interface, driven while they are open: a message's details,
-// the keyboard given back when it closes, the password input box, where a file dialog starts,
-// and the filter the user chose.
+// the password input box, where a file dialog starts, and the filter the user chose.
+
+#include "whenopen.h"
 
 #include "common/prompt/qtprompter.h"
 
@@ -24,31 +25,7 @@
 
 namespace {
 
-// Runs `act` on the modal dialog of type T once it is open; the dialog must be closed by
-// `act`. Fails the test when none opens within five seconds.
-template<typename T>
-void whenOpen(std::function<void(T &)> act)
-{
-    auto *poll = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, act] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (dialog == nullptr && clock->elapsed() < 5000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no dialog opened";
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        act(*dialog);
-    });
-    poll->start(10);
-}
+using testsupport::whenOpen;
 
 TEST(QtPrompter, AMessageShowsItsDetailsBehindItsButton)
 {
@@ -64,30 +41,6 @@ TEST(QtPrompter, AMessageShowsItsDetailsBehindItsButton)
                           prompt::Icon::Exclamation, detail});
     }
     EXPECT_EQ(details, (QStringList{QStringLiteral("The reader crashed."), QString()}));
-}
-
-TEST(QtPrompter, TheKeyboardGoesBackToTheWindowAndControlThatHadItWhenAMessageCloses)
-{
-    QWidget window;
-    auto *first = new QLineEdit(&window);
-    auto *second = new QLineEdit(&window);
-    second->move(0, 40);
-    window.show();
-    window.activateWindow();
-    second->setFocus();
-    QApplication::processEvents();
-    ASSERT_TRUE(second->hasFocus());
-
-    prompt::QtPrompter prompter(&window);
-    whenOpen<QMessageBox>([&](QMessageBox &box) {
-        // What the box leaves behind without a window manager: the window's keyboard elsewhere.
-        first->setFocus();
-        box.accept();
-    });
-    prompter.message(QStringLiteral("Saved."), QStringLiteral("Vendara"), prompt::Buttons::Ok);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::activeWindow(), &window);
-    EXPECT_EQ(QApplication::focusWidget(), second);
 }
 
 TEST(QtPrompter, PasswordInputShowsAsterisks)

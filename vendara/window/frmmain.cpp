@@ -15,6 +15,7 @@
 #include "statuspanels.h"
 
 #include "common/widgets/comboboxaccessible.h"
+#include "common/widgets/focuskeeper.h"
 #include "vendara/store/numberforms.h"
 #include "vendara/store/passwordcommand.h"
 #include "vendara/store/productcolumns.h"
@@ -81,8 +82,10 @@ frmMain::frmMain(ProgramContext &context, QWidget *parent)
     , mQuote(new QuoteTab)
     , mDiscounts(new DiscountsTab)
 {
-    // Drop-down lists here and in every window opened from here are named by their labels.
+    // Drop-down lists here and in every window opened from here are named by their labels; a
+    // closed dialog gives the keyboard back to the window under it.
     common::ComboBoxAccessible::install();
+    common::FocusKeeper::install();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(caption());
     setAccessibleName(caption());
