@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 // X11
@@ -13,6 +14,10 @@
 namespace common {
 
 namespace {
+
+// How long after a window of the program closed the keyboard going to no window is still
+// taken for that close.
+constexpr int kLateMs = 1000;
 
 // Windows that take the keyboard and give it back: normal windows and dialogs, not menus,
 // tool tips or splash screens.
@@ -43,7 +48,12 @@ QWidget *windowBelow(const QWidget *closed)
 
 FocusKeeper::FocusKeeper(QObject *parent)
     : QObject(parent)
-{}
+{
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](const QWindow *window) {
+        if (window == nullptr && mSinceClose.isValid() && mSinceClose.elapsed() < kLateMs)
+            QTimer::singleShot(0, this, [this] { giveBack(); });
+    });
+}
 
 void FocusKeeper::install()
 {
@@ -70,24 +80,22 @@ bool FocusKeeper::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(watched);
-        // The window that closes may have lost the keyboard already (the platform hides it
-        // first).
-        const QWidget *active = QApplication::activeWindow();
-        if (isFocusWindow(widget) && (active == widget || active == nullptr)) {
-            const QPointer<QWidget> below(windowBelow(widget));
-            QTimer::singleShot(0, this, [this, below] { giveBack(below); });
+        if (isFocusWindow(widget)) {
+            mBelow = windowBelow(widget);
+            mSinceClose.start();
+            QTimer::singleShot(0, this, [this] { giveBack(); });
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void FocusKeeper::giveBack(const QPointer<QWidget> &below)
+void FocusKeeper::giveBack()
 {
     if (QApplication::activeWindow() != nullptr)
         return; // a window manager, or the next dialog, has it
     QWidget *window = QApplication::activeModalWidget();
     if (window == nullptr)
-        window = below.data();
+        window = mBelow.data();
     if (window != nullptr && window->isVisible())
         activate(window);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 // Qt
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -27,9 +28,14 @@ public:
 
 private:
     explicit FocusKeeper(QObject *parent);
-    // Once the events of the close are handled: the dialog still open, else `below`, gets the
-    // keyboard if no window has it.
-    void giveBack(const QPointer<QWidget> &below);
+    // Once the events of a close are handled: the dialog still open, else the window under
+    // the one that closed, gets the keyboard if no window has it.
+    void giveBack();
+
+    QPointer<QWidget> mBelow;
+    // Since the last window of the program closed: the keyboard going to no window soon after
+    // is that close's doing (the platform may tell it late), not the user's going elsewhere.
+    QElapsedTimer mSinceClose;
 };
 
 } // namespace common

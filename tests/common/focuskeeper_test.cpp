@@ -10,6 +10,7 @@
 // Qt
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -18,6 +19,17 @@
 namespace {
 
 using testsupport::whenOpen;
+
+// Handles events until `window` has the keyboard (the keeper gives it back once the events of
+// the close are handled), for at most two seconds.
+bool becomesActive(const QWidget *window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (QApplication::activeWindow() != window && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return QApplication::activeWindow() == window;
+}
 
 class FocusKeeperTest : public testing::Test
 {
@@ -30,8 +42,7 @@ protected:
         mWindow.show();
         common::FocusKeeper::activate(&mWindow);
         mSecond->setFocus();
-        QApplication::processEvents();
-        ASSERT_EQ(QApplication::activeWindow(), &mWindow);
+        ASSERT_TRUE(becomesActive(&mWindow));
         ASSERT_TRUE(mSecond->hasFocus());
     }
 
@@ -45,8 +56,7 @@ TEST_F(FocusKeeperTest, AClosedMessageGivesTheKeyboardBackToTheWindowAndControlT
 {
     whenOpen<QMessageBox>([](QMessageBox &box) { box.accept(); });
     mPrompter.message(QStringLiteral("Saved."), QStringLiteral("Vendara"), prompt::Buttons::Ok);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::activeWindow(), &mWindow);
+    EXPECT_TRUE(becomesActive(&mWindow));
     EXPECT_EQ(QApplication::focusWidget(), mSecond);
 }
 
@@ -60,14 +70,13 @@ TEST_F(FocusKeeperTest, AMessageOverADialogGivesTheKeyboardBackToTheDialog)
         prompt::QtPrompter overDialog(&open);
         whenOpen<QMessageBox>([](QMessageBox &message) { message.accept(); });
         overDialog.message(QStringLiteral("Missing required fields"), QStringLiteral("Input"));
-        QApplication::processEvents();
+        becomesActive(&open);
         activeAfterMessage = QApplication::activeWindow();
         open.accept();
     });
     dialog.exec();
-    QApplication::processEvents();
     EXPECT_EQ(activeAfterMessage, &dialog);
-    EXPECT_EQ(QApplication::activeWindow(), &mWindow);
+    EXPECT_TRUE(becomesActive(&mWindow));
 }
 
 } // namespace
