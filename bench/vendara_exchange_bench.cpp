@@ -9,9 +9,6 @@
 #include "vendara/exchange/workbookprocess.h"
 #include "vendara/store/products.h"
 
-// Qt
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -63,12 +60,3 @@ void BM_ReadWorkbookThroughTheReaderProcess(benchmark::State &state)
 BENCHMARK(BM_ReadWorkbookThroughTheReaderProcess)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

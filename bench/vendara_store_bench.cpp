@@ -6,9 +6,6 @@
 #include "vendara/store/productcolumns.h"
 #include "vendara/store/products.h"
 
-// Qt
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -63,12 +60,3 @@ void BM_SaveCatalogue(benchmark::State &state)
 BENCHMARK(BM_SaveCatalogue)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
