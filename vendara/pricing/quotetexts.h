@@ -136,8 +136,6 @@ inline QString newQuoteCaption()
 }
 inline QString replaceUnsavedQuote(int lines)
 {
-    if (lines == 1)
-        return QStringLiteral("Replace the open quote? Its 1 line has not been saved.");
     return QStringLiteral("Replace the open quote? Its %1 lines have not been saved.").arg(lines);
 }
 inline QString replaceExistingFile(const QString &file)

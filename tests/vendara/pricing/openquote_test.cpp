@@ -280,7 +280,7 @@ TEST_F(OpenQuoteTest, OpenAsksBeforeReplacingUnsavedLines)
     mPrompter.answer(Answer::Yes);
     mOpen->newQuote();
     EXPECT_EQ(prompt(0).text,
-              QStringLiteral("Replace the open quote? Its 1 line has not been saved."));
+              QStringLiteral("Replace the open quote? Its 1 lines have not been saved."));
     EXPECT_EQ(prompt(0).caption, QStringLiteral("New Quote"));
     EXPECT_EQ(quote().lineCount(), 0);
     EXPECT_EQ(shownTotals(), QStringLiteral(" /  / "));

@@ -105,7 +105,7 @@ TEST_F(QuoteKeepingTest, TheQuoteIsThereAgainAfterARestartUnderItsName)
     EXPECT_EQ(mPrompter.unanswered(), 0);
     EXPECT_EQ(
         mPrompter.messageTexts(),
-        QStringList{QStringLiteral("Replace the open quote? Its 1 line has not been saved.")});
+        QStringList{QStringLiteral("Replace the open quote? Its 1 lines have not been saved.")});
 }
 
 TEST_F(QuoteKeepingTest, AKeptQuoteThatCannotBeReadIsReportedOnceTheWindowShows)
