@@ -8,6 +8,9 @@
 #include <QWindow>
 #include <QWidget>
 
+// std
+#include <cstdlib>
+
 // X11
 #include <xcb/xcb.h>
 
@@ -44,6 +47,34 @@ QWidget *windowBelow(const QWidget *closed)
     return nullptr;
 }
 
+// Whether a window manager (X11) or compositor (Wayland) gives the keyboard to the window
+// under a closed one; then the keeper stays out of its way.
+bool windowManagerActivates()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("wayland"))
+        return true;
+    if (platform != QLatin1String("xcb"))
+        return false;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr)
+        return true;
+    xcb_connection_t *connection = x11->connection();
+    static const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
+    if (atom == nullptr)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_get_property_reply_t *property = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+        nullptr);
+    const bool managed = property != nullptr && xcb_get_property_value_length(property) >= 4;
+    std::free(property);
+    std::free(atom);
+    return managed;
+}
+
 } // namespace
 
 FocusKeeper::FocusKeeper(QObject *parent)
@@ -58,7 +89,7 @@ FocusKeeper::FocusKeeper(QObject *parent)
 void FocusKeeper::install()
 {
     static QPointer<FocusKeeper> installed;
-    if (qApp == nullptr || installed)
+    if (qApp == nullptr || installed || windowManagerActivates())
         return;
     installed = new FocusKeeper(qApp);
     qApp->installEventFilter(installed);

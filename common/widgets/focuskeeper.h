@@ -16,8 +16,9 @@ namespace common {
 class FocusKeeper : public QObject
 {
 public:
-    // Watches every window of the program; call once the application exists. Calling it
-    // again does nothing.
+    // Watches every window of the program when no window manager does this (on X11 without
+    // one, and on the platforms without windowing); call once the application exists.
+    // Calling it again does nothing.
     static void install();
 
     // Gives `window` the keyboard (on X11 with the server's current time, so that the focus
