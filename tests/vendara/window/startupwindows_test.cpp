@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "tests/common/whenopen.h"
 #include "tests/support/scriptedprompter.h"
 #include "vendara/store/programcontext.h"
 #include "vendara/store/startupsequence.h"
@@ -9,12 +10,10 @@
 
 // Qt
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 // std
 #include <memory>
@@ -53,24 +52,10 @@ TEST(FrmPassword, ReleasingEnterInTheBoxDoesWhatOkDoes)
 // Answers the password prompt once it is open, or fails after five seconds.
 void answerPasswordPrompt(const QString &text)
 {
-    auto *poll = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, text] {
-        auto *prompt = qobject_cast<FrmPassword *>(QApplication::activeModalWidget());
-        if (prompt == nullptr && clock->elapsed() < 5000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-        if (prompt == nullptr) {
-            ADD_FAILURE() << "no password prompt";
-            return;
-        }
-        prompt->txtPW()->setText(text);
-        prompt->okButton()->click();
+    testsupport::whenOpen<FrmPassword>([text](FrmPassword &prompt) {
+        prompt.txtPW()->setText(text);
+        prompt.okButton()->click();
     });
-    poll->start(10);
 }
 
 class StartupWindowsTest : public ::testing::Test
